@@ -1,0 +1,31 @@
+# Builds the embedded pictures and fonts into the program with the assembler's .incbin.
+set(CW_EMBED_ASM ${CMAKE_BINARY_DIR}/generated/embedded_assets.S)
+set(CW_EMBED_TABLE ${CMAKE_BINARY_DIR}/generated/embedded_assets_table.cpp)
+set(asm ".section .rodata\n")
+set(table "#include \"shell/embedded_assets.h\"\n#include <cstring>\n#include <stdexcept>\n\n")
+set(entries "")
+set(deps "")
+set(i 0)
+foreach(name IN LISTS CW_EMBEDDED_FILES)
+  string(APPEND asm ".balign 16\n.global cw_asset_${i}_begin\ncw_asset_${i}_begin:\n.incbin \"${CINDERWAKE_EMBED_DIR}/${name}\"\n.global cw_asset_${i}_end\ncw_asset_${i}_end:\n.byte 0\n")
+  string(APPEND table "extern \"C\" const unsigned char cw_asset_${i}_begin[], cw_asset_${i}_end[];\n")
+  string(APPEND entries "    {\"${name}\", cw_asset_${i}_begin, cw_asset_${i}_end},\n")
+  list(APPEND deps ${CINDERWAKE_EMBED_DIR}/${name})
+  math(EXPR i "${i} + 1")
+endforeach()
+string(APPEND asm ".section .note.GNU-stack,\"\",@progbits\n")
+string(APPEND table "
+namespace cw {
+std::span<const unsigned char> EmbeddedAsset(const std::string& name) {
+  static const struct { const char* name; const unsigned char* begin; const unsigned char* end; } kAssets[] = {
+${entries}  };
+  for (const auto& a : kAssets)
+    if (name == a.name) return {a.begin, size_t(a.end - a.begin)};
+  throw std::out_of_range(\"no embedded file \" + name);
+}
+}  // namespace cw
+")
+file(CONFIGURE OUTPUT ${CW_EMBED_ASM} CONTENT "${asm}")
+file(CONFIGURE OUTPUT ${CW_EMBED_TABLE} CONTENT "${table}")
+set_source_files_properties(${CW_EMBED_ASM} PROPERTIES OBJECT_DEPENDS "${deps}")
+set(CINDERWAKE_EMBED_SOURCES ${CW_EMBED_ASM} ${CW_EMBED_TABLE})

@@ -1,0 +1,5 @@
+if(NOT EXISTS "${FILE}")
+  get_filename_component(dir "${FILE}" DIRECTORY)
+  file(MAKE_DIRECTORY "${dir}")
+  file(WRITE "${FILE}" "NoSaveGame\r\n")
+endif()

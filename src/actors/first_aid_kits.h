@@ -1,0 +1,5 @@
+#pragma once
+namespace cw {
+class Game;
+void UpdateFirstAidKits(Game& g);
+}  // namespace cw

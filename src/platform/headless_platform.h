@@ -1,0 +1,64 @@
+#pragma once
+// The headless twin: no window and no audio device. A virtual clock starts at 0 and moves only
+// while the program waits, jumping to the instant the wait ends; input comes from a script.
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/headless_script.h"
+#include "platform/platform.h"
+#include "platform/sdl_media.h"
+
+namespace cw {
+
+class HeadlessPlatform : public Platform {
+ public:
+  HeadlessPlatform(std::vector<ScriptCommand> script, uint64_t seed, std::vector<uint8_t> regular_ttf,
+                   std::vector<uint8_t> bold_ttf);
+
+  // Runs a dump, screenshot or quit command at its exact time; set by the program before anything runs.
+  std::function<void(const ScriptCommand&)> on_command;
+  // Called when the clock would pass the script's last line: the run ends there.
+  std::function<void()> on_script_end;
+
+  // Queues an input event at the current virtual time (used by tests and the controller mapping).
+  void Inject(const InputEvent& event);
+
+  int64_t Ticks() override { return now_; }
+  void WaitUntil(int64_t deadline) override;
+  void WaitForEvent(int64_t deadline) override;
+  bool PollEvent(InputEvent& event) override;
+  void Present(const Surface&) override {}
+  uint64_t RandomSeed() override;
+
+  void SetMusicFile(const std::string& path) override { music_file_ = path; }
+  void PlayMusic() override;
+  std::string MusicFile() const override { return music_file_; }
+  bool MusicPlaying() const override { return music_playing_; }
+
+  std::optional<Surface> DecodePicture(const std::string& path) override { return media_.DecodePicture(path); }
+  std::optional<Surface> DecodePicture(const void* data, size_t size) override {
+    return media_.DecodePicture(data, size);
+  }
+  TextMask RenderText(const std::string& line, double points, bool bold) override {
+    return media_.RenderText(line, points, bold);
+  }
+  bool SavePng(const Surface& frame, const std::string& path) override { return media_.SavePng(frame, path); }
+
+ private:
+  // Moves the clock to `target`, running every command due on the way at its own time.
+  void AdvanceTo(int64_t target);
+  bool InputDue() const { return !inputs_.empty() && inputs_.front().time <= now_; }
+
+  SdlMedia media_;
+  int64_t now_ = 0;
+  uint64_t seed_;
+  std::deque<ScriptCommand> inputs_;
+  std::deque<ScriptCommand> commands_;
+  int64_t last_time_ = -1;  // the script's last line; -1 for a run without a script end
+  std::string music_file_;
+  bool music_playing_ = false;
+};
+
+}  // namespace cw

@@ -1,0 +1,61 @@
+#pragma once
+// Everything the game needs from the outside world. Two backends implement it:
+// the SDL window (sdl_platform) and a headless twin with a virtual clock (headless_platform).
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/surface.h"
+
+namespace cw {
+
+struct InputEvent {
+  enum class Type { KeyDown, KeyUp, MouseMove, MouseDown, MouseUp, MusicEnded, Quit };
+  Type type = Type::Quit;
+  int key = 0;     // virtual-key code: 37..40 arrows, 17 Ctrl, 13 Enter, 27 Escape, 32 Space, 'A'..'Z', '0'..'9'
+  int ch = 0;      // with KeyDown: the character the key produces (13, 27, 32, letters, digits), else 0
+  int button = 0;  // 1 left, 2 right, 4 middle
+  int x = 0;       // window pixels of the 800 x 600 picture
+  int y = 0;
+};
+
+// Grey-level coverage of a rendered line of text; drawn in the label's colour by the element layer.
+struct TextMask {
+  int width = 0;
+  int height = 0;
+  std::vector<uint8_t> alpha;
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Monotonic milliseconds.
+  virtual int64_t Ticks() = 0;
+  // Returns once Ticks() >= deadline. Sleeps; never returns early.
+  virtual void WaitUntil(int64_t deadline) = 0;
+  // Returns at the deadline or as soon as an event is pending, whichever comes first.
+  // A negative deadline waits for an event with no time limit.
+  virtual void WaitForEvent(int64_t deadline) = 0;
+  virtual bool PollEvent(InputEvent& event) = 0;
+  // Shows the finished 800 x 600 window picture.
+  virtual void Present(const Surface& frame) = 0;
+  // A seed for the random generator, taken whenever the game reseeds.
+  virtual uint64_t RandomSeed() = 0;
+
+  // Music: one current file; Play starts it from the beginning; the end of the file arrives as MusicEnded.
+  virtual void SetMusicFile(const std::string& path) = 0;
+  virtual void PlayMusic() = 0;
+  virtual std::string MusicFile() const = 0;
+  virtual bool MusicPlaying() const = 0;
+
+  // Decodes a JPEG, GIF, BMP or PNG file or memory block into a 32-bit buffer.
+  virtual std::optional<Surface> DecodePicture(const std::string& path) = 0;
+  virtual std::optional<Surface> DecodePicture(const void* data, size_t size) = 0;
+  // Renders one line of text.
+  virtual TextMask RenderText(const std::string& line, double point_size, bool bold) = 0;
+  // Writes an 800 x 600 picture as PNG; false on failure.
+  virtual bool SavePng(const Surface& frame, const std::string& path) = 0;
+};
+
+}  // namespace cw

@@ -1,0 +1,43 @@
+#pragma once
+// A 32-bit drawing buffer. Pixels are 0x00BBGGRR, the colour layout the whole game uses.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace cw {
+
+inline constexpr uint32_t kInvalidColour = 0xFFFFFFFFu;  // what reading outside a buffer yields
+inline constexpr uint32_t kCyan = 0x00FFFF00u;           // sprite key colour and wall colour
+inline constexpr uint32_t kRed = 0x000000FFu;            // trigger colour
+
+inline constexpr uint32_t Rgb(uint8_t r, uint8_t g, uint8_t b) {
+  return uint32_t(r) | (uint32_t(g) << 8) | (uint32_t(b) << 16);
+}
+inline constexpr uint8_t RedOf(uint32_t c) { return uint8_t(c); }
+inline constexpr uint8_t GreenOf(uint32_t c) { return uint8_t(c >> 8); }
+inline constexpr uint8_t BlueOf(uint32_t c) { return uint8_t(c >> 16); }
+
+struct Surface {
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> pixels;  // row-major, width * height
+
+  Surface() = default;
+  Surface(int w, int h, uint32_t fill = 0)
+      : width(w > 0 ? w : 0), height(h > 0 ? h : 0), pixels(size_t(width) * size_t(height), fill) {}
+
+  bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+  uint32_t Get(int x, int y) const { return Contains(x, y) ? pixels[size_t(y) * width + x] : kInvalidColour; }
+  void Set(int x, int y, uint32_t c) {
+    if (Contains(x, y)) pixels[size_t(y) * width + x] = c;
+  }
+  uint32_t* Row(int y) { return pixels.data() + size_t(y) * width; }
+  const uint32_t* Row(int y) const { return pixels.data() + size_t(y) * width; }
+  void Fill(uint32_t c) { pixels.assign(pixels.size(), c); }
+  bool Empty() const { return width == 0 || height == 0; }
+};
+
+// Plain copy of a w x h rectangle, clipped to both buffers (the only raster operation the game uses).
+void Blit(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int sx, int sy);
+
+}  // namespace cw

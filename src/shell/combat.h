@@ -1,0 +1,12 @@
+#pragma once
+namespace cw {
+class Game;
+struct ActorRecord;
+// The one hit test of the game: true when the centres are at most r1 + r2 apart.
+bool CirclesOverlap(double x1, double y1, double r1, double x2, double y2, double r2);
+void MakeBloodSplat(Game& g, const ActorRecord& enemy);
+void UpdateBloodSplats(Game& g);
+void SpawnEnemies(Game& g);
+void UpdateEnemiesAndShots(Game& g);
+void UpdateFallbackShots(Game& g);
+}  // namespace cw

@@ -1,0 +1,30 @@
+#include "shell/game.h"
+
+#include "shell/embedded_assets.h"
+
+namespace cw {
+namespace {
+
+Surface LoadEmbedded(Platform& platform, const std::string& name) {
+  auto bytes = EmbeddedAsset(name);
+  auto pic = platform.DecodePicture(bytes.data(), bytes.size());
+  if (!pic) throw std::runtime_error("embedded picture " + name + " does not decode");
+  return std::move(*pic);
+}
+
+}  // namespace
+
+Game::Game(Platform& p, std::filesystem::path dir)
+    : platform(p),
+      ui(p, [&p](const std::string& name) { return LoadEmbedded(p, name); }),
+      e(ui.e),
+      MP1(p),
+      data_dir(std::move(dir)) {}
+
+void Game::LoadPicture(Element* el, const std::string& file_name) {
+  auto pic = platform.DecodePicture(DataFile(file_name));
+  if (!pic) throw RuntimeFault("can't load picture " + file_name);
+  el->SetPicture(std::move(*pic));
+}
+
+}  // namespace cw

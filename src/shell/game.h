@@ -1,0 +1,44 @@
+#pragma once
+// Form1: the one window object that owns every element and all game state for the whole run.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "external/music_player.h"
+#include "platform/platform.h"
+#include "shell/game_state.h"
+#include "shell/random.h"
+#include "shell/window.h"
+
+namespace cw {
+
+// Thrown to end the program (End on the main menu, the window closed, a headless script's quit).
+struct ProgramEnd {
+  int status = 0;
+};
+
+class Game : public GameState {
+ public:
+  Game(Platform& platform, std::filesystem::path data_dir);
+
+  Platform& platform;
+  Window ui;
+  Elements& e;  // ui.e
+  MusicPlayer MP1;
+  Random rng;
+  std::filesystem::path data_dir;
+  int64_t passes = 0;  // game-loop passes since start, for the state dump
+
+  // The platform's millisecond counter as the game reads it: a signed 32-bit value.
+  int32_t GetTickCount() const { return int32_t(platform.Ticks()); }
+  void DoEvents() { ui.DoEvents(); }
+  double Rnd() { return rng.Next(); }
+  void Randomize() { rng.Seed(platform.RandomSeed()); }
+
+  // A file of the data folder, e.g. DataFile("music.mp3").
+  std::string DataFile(const std::string& name) const { return (data_dir / name).string(); }
+  // Loads a picture file of the data folder into a surface; faults when it can't be read.
+  void LoadPicture(Element* el, const std::string& file_name);
+};
+
+}  // namespace cw

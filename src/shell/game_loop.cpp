@@ -1,0 +1,90 @@
+#include "shell/game_loop.h"
+
+#include "actors/boss.h"
+#include "actors/first_aid_kits.h"
+#include "external/image_effects.h"
+#include "shell/combat.h"
+#include "shell/game.h"
+#include "shell/life_and_levels.h"
+#include "shell/player_movement.h"
+#include "world/map_triggers.h"
+
+namespace cw {
+namespace {
+
+void TypeMessage(Game& g) {
+  if (!g.WriteSMS) return;
+  g.CisloSMS = g.CisloSMS + 1;
+  g.e.lblSMS->caption = g.TextSMS.substr(0, size_t(std::max(0, CInt(g.CisloSMS))));
+  if (g.CisloSMS >= 20.0 * double(g.TextSMS.size())) {
+    g.WriteSMS = false;
+    g.CisloSMS = 1;
+    g.e.lblSMS->caption = "";
+  }
+}
+
+void DrawLocation(Game& g) {
+  const Element& picture = *g.e.picHelp_city_base;
+  const Element& mask = *g.e.picHelp_city_collid;
+  int x = CInt(g.helpXCity), y = CInt(g.helpYCity);
+  Blit(g.e.picCity_base->buffer, x, y, CInt(picture.width), CInt(picture.height), picture.buffer, 0, 0);
+  Blit(g.e.picCity_Collid->buffer, x, y, CInt(mask.width), CInt(mask.height), mask.buffer, 0, 0);
+}
+
+void DrawPlayer(Game& g) {
+  const Element& pose = g.ui.Find("picPhase" + g.charPhase.Text());
+  FoxRotate(g.e.picCity_base->buffer, CInt(g.My_x), CInt(g.My_y), pose.buffer, pose.buffer, kCyan, g.angle, 1);
+}
+
+void DrawBossLifeBar(Game& g) {
+  const Element& bar = *g.e.boss_life;
+  FoxAlphaBlend(g.e.picCity_base->buffer, 0, 0, CInt(2.0 * double(g.BossLife)), CInt(bar.height), bar.buffer, 0, 0,
+                100, kCyan, 0);
+}
+
+}  // namespace
+
+void EnterGameLoop(Game& g) {
+  g.MP1.SetFileName(g.DataFile("music.mp3"));
+  g.MP1.Play();
+  g.ui.SetFocus(g.e.picCity_base);
+  int64_t deadline = 0;  // the first pass runs at once
+  while (g.blnGame) {
+    g.platform.WaitUntil(deadline + 1);  // a pass starts only once the tick is past the deadline
+    deadline = int64_t(g.GetTickCount()) + 20;
+    g.DoEvents();
+    RunGameFrame(g);
+    g.DoEvents();
+  }
+}
+
+void RunGameFrame(Game& g) {
+  ++g.passes;
+  // A fault abandons the rest of the pass; the picture of this pass is not presented.
+  try {
+    TypeMessage(g);
+    MovePlayer(g);
+    CheckMapTriggers(g);
+    g.e.picCity_base->Clear();
+    DrawLocation(g);
+    UpdateBloodSplats(g);
+    SpawnEnemies(g);
+    g.ShotColDetected = false;
+    UpdateEnemiesAndShots(g);
+    if (g.MoveBoss) UpdateBoss(g);
+    if (!g.ShotColDetected) UpdateFallbackShots(g);
+    UpdateFirstAidKits(g);
+    UpdateStatusLabels(g);
+    CheckNewLevel(g);
+    DrawPlayer(g);
+    if (g.Duvave2Boss) {
+      CheckBossDeath(g);
+      DrawBossLifeBar(g);
+    }
+    CheckDeath(g);
+    g.ui.Refresh();
+  } catch (const RuntimeFault&) {
+  }
+}
+
+}  // namespace cw

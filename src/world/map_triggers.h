@@ -1,0 +1,5 @@
+#pragma once
+namespace cw {
+class Game;
+void CheckMapTriggers(Game& g);
+}  // namespace cw
