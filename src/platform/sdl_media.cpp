@@ -1,0 +1,140 @@
+#include "platform/sdl_media.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+#include <SDL_ttf.h>
+
+#include <cmath>
+#include <cstring>
+
+namespace cw {
+
+namespace {
+
+// Packed 0x00BBGGRR, the game's own pixel layout.
+constexpr uint32_t kGameFormat = SDL_PIXELFORMAT_XBGR8888;
+
+}  // namespace
+
+int FontPixelSize(double point_size) { return int(std::lround(point_size * 96.0 / 72.0)); }
+
+std::string Latin1ToUtf8(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (unsigned char c : text) {
+    if (c < 0x80) {
+      out += char(c);
+    } else {
+      out += char(0xC0 | (c >> 6));
+      out += char(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+SdlMedia::SdlMedia(std::vector<uint8_t> regular_ttf, std::vector<uint8_t> bold_ttf)
+    : regular_ttf_(std::move(regular_ttf)), bold_ttf_(std::move(bold_ttf)) {
+  // JPEG and PNG come from libraries loaded on demand; BMP and GIF are built in.
+  IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
+  TTF_Init();  // counted, paired with TTF_Quit below
+}
+
+SdlMedia::~SdlMedia() {
+  for (auto& entry : fonts_) TTF_CloseFont(entry.second);
+  TTF_Quit();
+  // IMG_Quit is not counted and another SdlMedia may still decode, so it is left alone.
+}
+
+std::optional<Surface> SdlMedia::ToSurface(SDL_Surface* decoded) {
+  if (!decoded) return std::nullopt;
+  // A plain conversion copies colours as stored: colour keys and alpha do not blend.
+  SDL_Surface* converted = SDL_ConvertSurfaceFormat(decoded, kGameFormat, 0);
+  SDL_FreeSurface(decoded);
+  if (!converted) return std::nullopt;
+  Surface out(converted->w, converted->h);
+  if (SDL_MUSTLOCK(converted)) SDL_LockSurface(converted);
+  for (int y = 0; y < out.height; ++y) {
+    const auto* src = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(converted->pixels) +
+                                                        size_t(y) * converted->pitch);
+    uint32_t* dst = out.Row(y);
+    for (int x = 0; x < out.width; ++x) dst[x] = src[x] & 0x00FFFFFFu;
+  }
+  if (SDL_MUSTLOCK(converted)) SDL_UnlockSurface(converted);
+  SDL_FreeSurface(converted);
+  return out;
+}
+
+std::optional<Surface> SdlMedia::DecodePicture(const std::string& path) {
+  SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+  if (!file) return std::nullopt;
+  return ToSurface(IMG_Load_RW(file, 1));
+}
+
+std::optional<Surface> SdlMedia::DecodePicture(const void* data, size_t size) {
+  if (!data || size == 0 || size > size_t(INT32_MAX)) return std::nullopt;
+  SDL_RWops* memory = SDL_RWFromConstMem(data, int(size));
+  if (!memory) return std::nullopt;
+  return ToSurface(IMG_Load_RW(memory, 1));
+}
+
+TTF_Font* SdlMedia::Font(int pixel_size, bool bold) {
+  auto key = std::make_pair(pixel_size, bold);
+  auto found = fonts_.find(key);
+  if (found != fonts_.end()) return found->second;
+
+  bool own_bold = bold && !bold_ttf_.empty();
+  const std::vector<uint8_t>& bytes = own_bold ? bold_ttf_ : regular_ttf_;
+  TTF_Font* font = nullptr;
+  if (!bytes.empty()) {
+    // The bytes outlive the font: both belong to this object.
+    SDL_RWops* memory = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
+    // SDL_ttf sizes at 72 dpi, where points equal pixels.
+    if (memory) font = TTF_OpenFontRW(memory, 1, pixel_size);
+  }
+  if (font && bold && !own_bold) TTF_SetFontStyle(font, TTF_STYLE_BOLD);
+  fonts_[key] = font;  // a failure is remembered too, so it is not retried on every label
+  return font;
+}
+
+TextMask SdlMedia::RenderText(const std::string& line, double point_size, bool bold) {
+  TextMask mask;
+  int pixel_size = FontPixelSize(point_size);
+  if (line.empty() || pixel_size <= 0) return mask;
+  TTF_Font* font = Font(pixel_size, bold);
+  if (!font) return mask;
+
+  SDL_Surface* text = TTF_RenderUTF8_Blended(font, Latin1ToUtf8(line).c_str(), SDL_Color{255, 255, 255, 255});
+  if (!text) return mask;
+  SDL_Surface* argb = SDL_ConvertSurfaceFormat(text, SDL_PIXELFORMAT_ARGB8888, 0);
+  SDL_FreeSurface(text);
+  if (!argb) return mask;
+
+  mask.width = argb->w;
+  mask.height = argb->h;
+  mask.alpha.resize(size_t(mask.width) * size_t(mask.height));
+  if (SDL_MUSTLOCK(argb)) SDL_LockSurface(argb);
+  for (int y = 0; y < mask.height; ++y) {
+    const auto* src =
+        reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) + size_t(y) * argb->pitch);
+    for (int x = 0; x < mask.width; ++x) mask.alpha[size_t(y) * mask.width + x] = uint8_t(src[x] >> 24);
+  }
+  if (SDL_MUSTLOCK(argb)) SDL_UnlockSurface(argb);
+  SDL_FreeSurface(argb);
+  return mask;
+}
+
+bool SdlMedia::SavePng(const Surface& frame, const std::string& path) {
+  if (frame.Empty() || frame.pixels.size() != size_t(frame.width) * size_t(frame.height)) return false;
+  SDL_Surface* view = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(frame.pixels.data()), frame.width,
+                                                         frame.height, 32, frame.width * 4, kGameFormat);
+  if (!view) return false;
+  // Three channels: no alpha in the file, and a smaller one.
+  SDL_Surface* rgb = SDL_ConvertSurfaceFormat(view, SDL_PIXELFORMAT_RGB24, 0);
+  SDL_FreeSurface(view);
+  if (!rgb) return false;
+  bool ok = IMG_SavePNG(rgb, path.c_str()) == 0;
+  SDL_FreeSurface(rgb);
+  return ok;
+}
+
+}  // namespace cw

@@ -1,0 +1,75 @@
+#pragma once
+// The real backend: an SDL2 window showing the 800 x 600 picture, keyboard and mouse,
+// the millisecond clock and music through SDL2_mixer.
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/sdl_media.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+typedef struct _Mix_Music Mix_Music;
+union SDL_Event;
+
+namespace cw {
+
+class SdlPlatform : public Platform {
+ public:
+  struct Options {
+    bool windowed = false;  // an 800 x 600 resizable window instead of full screen
+    bool audio = true;      // false never opens the audio device
+  };
+
+  // Throws std::runtime_error when no window can be opened.
+  SdlPlatform(Options options, std::vector<uint8_t> regular_ttf, std::vector<uint8_t> bold_ttf);
+  ~SdlPlatform() override;
+  SdlPlatform(const SdlPlatform&) = delete;
+  SdlPlatform& operator=(const SdlPlatform&) = delete;
+
+  int64_t Ticks() override;
+  void WaitUntil(int64_t deadline) override;
+  void WaitForEvent(int64_t deadline) override;
+  bool PollEvent(InputEvent& event) override;
+  void Present(const Surface& frame) override;
+  uint64_t RandomSeed() override;
+
+  void SetMusicFile(const std::string& path) override;
+  void PlayMusic() override;
+  std::string MusicFile() const override;
+  bool MusicPlaying() const override;
+
+  std::optional<Surface> DecodePicture(const std::string& path) override;
+  std::optional<Surface> DecodePicture(const void* data, size_t size) override;
+  TextMask RenderText(const std::string& line, double point_size, bool bold) override;
+  bool SavePng(const Surface& frame, const std::string& path) override;
+
+ private:
+  void RequireDisplay();
+  void OpenWindow(bool windowed);
+  void CloseWindow();
+  void ShowTexture();
+  void OpenAudio();
+  void CloseAudio();
+  // Turns one SDL event into a game event; false for events the game does not see.
+  bool Translate(const SDL_Event& sdl, InputEvent& event);
+
+  SdlMedia media_;
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  int texture_width_ = 0;
+  int texture_height_ = 0;
+  std::deque<InputEvent> pending_;  // translated while waiting, handed out by PollEvent
+
+  bool audio_open_ = false;
+  Mix_Music* music_ = nullptr;
+  std::string music_file_;    // the file the game set
+  std::string loaded_file_;   // the file music_ was loaded from
+};
+
+}  // namespace cw
