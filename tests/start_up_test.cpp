@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "support/test_game.h"
+
+namespace cw {
+namespace {
+
+TEST(StartUpTest, SplashHoldsFiveSecondsThenOpensTheMenuWithItsMusic) {
+  test::DataCopy data;
+  auto dir = data.path();
+  auto r = test::RunHeadless(dir,
+                             "100 dump " + (dir / "a.json").string() + "\n" +
+                             "5000 dump " + (dir / "b.json").string() + "\n" +
+                             "5100 dump " + (dir / "c.json").string() + "\n",
+                             {"--data-dir", dir.string()});
+  ASSERT_EQ(r.status, 0) << r.out;
+  auto a = test::ReadJson(dir / "a.json");
+  EXPECT_EQ(a["tick"], 100);
+  const auto& s = a["state"];
+  EXPECT_EQ(s["Life"], 100);
+  EXPECT_EQ(s["Level"], 1);
+  EXPECT_EQ(s["Experience"], 0);
+  EXPECT_EQ(s["ExperienceNeeded"], 100);
+  for (auto name : {"Strength", "Endurance", "Vitality", "Ultimate", "Healing"}) EXPECT_EQ(s[name], 0) << name;
+  EXPECT_EQ(s["My_x"], 171);
+  EXPECT_EQ(s["My_y"], 376);
+  EXPECT_EQ(s["helpXCity"], -6);
+  EXPECT_EQ(s["helpYCity"], -458);
+  EXPECT_EQ(s["GamePhase"], "city");
+  EXPECT_EQ(s["MaxEnemy"], 2);
+  EXPECT_EQ(s["Boss_Rate"], 1);
+  EXPECT_EQ(s["BossLife"], 200);
+  EXPECT_EQ(s["blnWrite"], false);
+  EXPECT_TRUE(s["angle"].is_null());
+  EXPECT_EQ(s["FirstAidKits"][2]["x"], 1272);
+  EXPECT_EQ(s["FirstAidKits"][2]["y"], 1768);
+  EXPECT_EQ(s["FirstAidKits"][7]["takenAt"], 200);
+  EXPECT_EQ(s["FirstAidKits"][7]["state"], "x");
+  const auto& e = a["elements"];
+  EXPECT_EQ(e["lblDescription"]["caption"], "");
+  EXPECT_EQ(e["picRPG"]["left"], 167.5);
+  EXPECT_EQ(e["picRPG"]["top"], 51.5);
+  EXPECT_EQ(e["picCred"]["left"], 151.5);
+  EXPECT_EQ(e["picCred"]["top"], 68);
+  EXPECT_EQ(e["picRIP"]["left"], 150);
+  EXPECT_EQ(e["picRIP"]["top"], 112.5);
+  EXPECT_EQ(e["picInGame"]["left"], 235);
+  EXPECT_EQ(e["picInGame"]["top"], 90.5);
+  EXPECT_EQ(e["picStartUp_base"]["visible"], true);
+  EXPECT_EQ(e["picMenu"]["visible"], false);
+  EXPECT_EQ(a["music"]["file"], "music2.mp3");
+
+  // The hold ends once the tick is past 5000.
+  auto b = test::ReadJson(dir / "b.json");
+  EXPECT_EQ(b["elements"]["picStartUp_base"]["visible"], true);
+  auto c = test::ReadJson(dir / "c.json");
+  EXPECT_EQ(c["elements"]["picStartUp_base"]["visible"], false);
+  EXPECT_EQ(c["elements"]["picMenu"]["visible"], true);
+  EXPECT_EQ(c["focus"], "picMenu");
+  EXPECT_EQ(c["music"]["file"], "music2.mp3");
+}
+
+TEST(StartUpTest, AKeyOrClickDuringTheSplashShowsTheMenuAtOnce) {
+  test::DataCopy data;
+  auto dir = data.path();
+  for (const std::string input : {"0 key Space\n", "0 click 400 300\n"}) {
+    auto r = test::RunHeadless(dir, input + "1000 dump " + (dir / "d.json").string() + "\n",
+                               {"--data-dir", dir.string()});
+    ASSERT_EQ(r.status, 0) << r.out;
+    auto d = test::ReadJson(dir / "d.json");
+    EXPECT_EQ(d["elements"]["picStartUp_base"]["visible"], false) << input;
+    EXPECT_EQ(d["elements"]["picMenu"]["visible"], true) << input;
+    EXPECT_EQ(d["focus"], "picMenu") << input;
+  }
+}
+
+TEST(StartUpTest, BadCommandLinesAndScriptsAreRefusedBeforeAnythingRuns) {
+  test::DataCopy data;
+  auto dir = data.path();
+  auto r = test::RunHeadless(dir, "0 key Space\n10 jump\n", {"--data-dir", dir.string()});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.out.find("script line 2"), std::string::npos) << r.out;
+  r = test::RunHeadless(dir, "0 quit\n", {"--frobnicate"});
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.out.find("unknown option --frobnicate"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("usage:"), std::string::npos);
+  r = test::RunHeadless(dir, "0 quit\n", {"--seed", "x1"});
+  EXPECT_EQ(r.status, 2);
+  r = test::RunHeadless(dir, "7000 quit\n", {"--data-dir", dir.string()});
+  EXPECT_EQ(r.status, 0);
+}
+
+TEST(StartUpTest, SameSeedSameRun) {
+  test::DataCopy data;
+  auto dir = data.path();
+  std::string script = "200 dump " + (dir / "s.json").string() + "\n";
+  test::RunHeadless(dir, script, {"--data-dir", dir.string(), "--seed", "7"});
+  auto first = test::ReadJson(dir / "s.json");
+  test::RunHeadless(dir, script, {"--data-dir", dir.string(), "--seed", "7"});
+  EXPECT_EQ(first, test::ReadJson(dir / "s.json"));
+}
+
+}  // namespace
+}  // namespace cw
