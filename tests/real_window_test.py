@@ -1,0 +1,78 @@
+"""The real program in a real window under a virtual X server: the splash, then the menu after a key.
+
+Screenshots of the window are compared with what the headless twin draws for the same moments.
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+from PIL import Image, ImageChops, ImageStat
+
+program, data_dir = sys.argv[1], sys.argv[2]
+
+
+def run(cmd, **kw):
+    return subprocess.run(cmd, check=True, capture_output=True, text=True, **kw)
+
+
+def mean_difference(a, b):
+    diff = ImageChops.difference(a.convert("RGB"), b.convert("RGB"))
+    return sum(ImageStat.Stat(diff).mean) / 3
+
+
+def window_shot(display, window, path):
+    run(["import", "-display", display, "-window", window, path])
+    return Image.open(path)
+
+
+def main():
+    work = tempfile.mkdtemp(prefix="cinderwake-window-")
+    data = os.path.join(work, "data")
+    shutil.copytree(data_dir, data)
+    # What the window must show: the headless twin's pictures of the same moments.
+    script = os.path.join(work, "script.txt")
+    with open(script, "w") as f:
+        f.write(f"4999 screenshot {work}/splash.png\n5100 screenshot {work}/menu.png\n")
+    run([program, "--headless", "--script", script, "--data-dir", data])
+    expected_splash = Image.open(f"{work}/splash.png")
+    expected_menu = Image.open(f"{work}/menu.png")
+
+    display = f":{90 + os.getpid() % 100}"
+    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    game = None
+    try:
+        env = dict(os.environ, DISPLAY=display, SDL_AUDIODRIVER="dummy")
+        for _ in range(50):
+            if subprocess.run(["xdpyinfo", "-display", display], capture_output=True).returncode == 0:
+                break
+            time.sleep(0.1)
+        game = subprocess.Popen([program, "--windowed", "--data-dir", data], env=env)
+        window = run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Cinderwake$"],
+                     env=env, timeout=20).stdout.split()[0]
+        time.sleep(2.0)  # the splash has opened out and is holding
+        splash = window_shot(display, window, f"{work}/real_splash.png")
+        assert splash.size == (800, 600), splash.size
+        d = mean_difference(splash, expected_splash)
+        assert d < 4, f"the window does not show the splash (mean difference {d:.1f})"
+
+        run(["xdotool", "key", "--window", window, "space"], env=env)
+        time.sleep(1.0)
+        menu = window_shot(display, window, f"{work}/real_menu.png")
+        d = mean_difference(menu, expected_menu)
+        assert d < 4, f"the window does not show the menu after a key (mean difference {d:.1f})"
+        assert game.poll() is None, "the game ended by itself"
+        print("real window: splash and menu shown")
+    finally:
+        if game:
+            game.terminate()
+            game.wait(10)
+        xvfb.terminate()
+        xvfb.wait(10)
+        shutil.rmtree(work, ignore_errors=True)
+
+
+main()
