@@ -8,7 +8,9 @@
 
 #include "platform/headless_platform.h"
 #include "platform/sdl_platform.h"
+#include "platform/startup_error.h"
 #include "shell/command_line.h"
+#include "shell/data_check.h"
 #include "shell/embedded_assets.h"
 #include "shell/event_wiring.h"
 #include "shell/game.h"
@@ -88,6 +90,12 @@ int RunProgram(int argc, char** argv) {
     return 0;
   }
   std::filesystem::path data_dir = cl->data_dir.empty() ? ProgramFolder() / "data" : std::filesystem::path(cl->data_dir);
+
+  if (auto problem = CheckDataFolder(data_dir)) {
+    if (cl->headless) std::cerr << "cinderwake: " << *problem << "\n";
+    else ReportStartupError(*problem);
+    return 1;
+  }
 
   try {
     if (cl->headless) {
