@@ -11,13 +11,17 @@ def dusk_sky(w, h, horizon, seed, stops=None, stars=True):
     stops = stops or palette.SKY_STOPS
     scaled = [(t * horizon / h, c) for t, c in stops] + [(1.0, stops[-1][1])]
     sky = vertical_gradient(w, h, scaled)
-    clouds = fractal_noise(w, h, seed, octaves=5, cells=3, stretch=5.0)
+    clouds = fractal_noise(w, h, seed, octaves=4, cells=8, persistence=0.6, stretch=4.0)
     y = np.linspace(0, 1, h, dtype=np.float32)[:, None] * h / max(horizon, 1)
-    band = np.clip(clouds - 0.45, 0, 1) * 2.2 * np.clip(1.1 - np.abs(y - 0.55) * 1.6, 0, 1)
-    underlit = np.clip((y - 0.35) * 1.8, 0, 1)
-    cloud_col = np.stack([40 + 150 * underlit, 22 + 52 * underlit, 40 + 10 * underlit], -1)
-    cloud_col = np.broadcast_to(cloud_col, (h, w, 3))
-    sky = sky * (1 - band[..., None] * 0.75) + cloud_col * band[..., None] * 0.75
+    band = np.clip((clouds - 0.52) * 5, 0, 1) * np.clip(1.1 - np.abs(y - 0.55) * 1.6, 0, 1)
+    underlit = np.clip((y - 0.3) * 1.6, 0, 1)
+    body = np.clip(band, 0, 1)
+    cloud_col = np.broadcast_to(np.stack([16 + 40 * underlit, 10 + 14 * underlit, 24 + 8 * underlit], -1),
+                                (h, w, 3))
+    sky = sky * (1 - body[..., None] * 0.6) + cloud_col * body[..., None] * 0.6
+    # the city glow catches the undersides of the clouds
+    rim = np.clip(np.roll(body, 3, axis=0) - body, 0, 1) * (0.3 + underlit)
+    sky = sky + np.asarray((230, 110, 60), np.float32) * rim[..., None] * 0.5
     if stars:
         r = rng(seed + 7)
         n = int(w * h / 2500)

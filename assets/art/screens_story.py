@@ -35,7 +35,7 @@ def _frames(arr):
         ui.rivet(arr, cx, cy, 2.5)
     # a window on the city, right of the page
     vx, vy, vw, vh = 460, 184, 300, 264
-    view = city.city_scene(vw, vh, 86, 220, 200, 20, s=0.5, embers=30) * 0.8
+    view = city.city_scene(vw, vh, 86, 220, -400, 20, s=0.5, embers=30) * 0.8   # no tower: it may burn
     arr[vy - 10:vy + vh + 10, vx - 10:vx + vw + 10] = ui.metal(vw + 20, vh + 20, 87, (50, 50, 58))
     ui.bevel(arr, vx - 10, vy - 10, vw + 20, vh + 20, 45, 55, 2)
     arr[vy:vy + vh, vx:vx + vw] = view

@@ -1,7 +1,7 @@
 """The player and the street mutant (enemy kind 1), seen from above, facing up."""
 from sprite_kit import Sprite, ellipse, limb, poly, rect
 
-JACKET = (52, 92, 104)
+JACKET = (62, 112, 124)
 JACKET_TRIM = (226, 130, 48)
 TROUSERS = (48, 48, 60)
 BOOTS = (44, 32, 26)

@@ -69,10 +69,18 @@ def _end_art():
     arr = add_light(arr, (255, 150, 60), radial(W, ART_H, 175, 60, 160) * 0.25)
     img = to_image(vignette(arr, 0.4))
     d = ImageDraw.Draw(img)
-    # the fallen creature in the foreground
-    d.ellipse([40, 166, 118, 182], fill=(8, 6, 8))
-    d.line([(112, 174), (140, 170), (150, 176)], fill=(8, 6, 8), width=3)
-    d.ellipse([50, 176, 150, 186], fill=(70, 6, 10))
+    # the fallen creature in the foreground, in a pool of its own blood
+    d.ellipse([44, 174, 156, 186], fill=(70, 6, 10))
+    d.ellipse([60, 170, 140, 180], fill=(96, 10, 14))
+    body = (10, 7, 10)
+    d.ellipse([58, 164, 108, 178], fill=body)
+    d.ellipse([102, 163, 118, 175], fill=body)
+    d.line([(70, 175), (56, 181), (46, 179)], fill=body, width=3)
+    d.line([(84, 176), (76, 183)], fill=body, width=3)
+    d.line([(108, 172), (128, 167), (140, 172)], fill=body, width=3)
+    for k in (-2, 0, 2):
+        d.line([(140, 172), (146, 170 + k * 2)], fill=body, width=1)
+    d.point([(112, 167)], fill=(120, 40, 20))
     return img
 
 
