@@ -25,12 +25,14 @@ HeadlessPlatform::HeadlessPlatform(std::vector<ScriptCommand> script, uint64_t s
   }
 }
 
-void HeadlessPlatform::Inject(const InputEvent& event) {
+void HeadlessPlatform::Inject(const InputEvent& event) { InjectAt(now_, event); }
+
+void HeadlessPlatform::InjectAt(int64_t time, const InputEvent& event) {
   ScriptCommand c;
-  c.time = now_;
+  c.time = std::max(time, now_);
   c.input = event;
-  // Keeps the queue in time order: the injected event goes before anything later.
-  auto it = std::find_if(inputs_.begin(), inputs_.end(), [&](const ScriptCommand& s) { return s.time > now_; });
+  // Keeps the queue in time order: the new event goes after everything due at the same time.
+  auto it = std::find_if(inputs_.begin(), inputs_.end(), [&](const ScriptCommand& s) { return s.time > c.time; });
   inputs_.insert(it, c);
 }
 
@@ -56,11 +58,17 @@ void HeadlessPlatform::AdvanceTo(int64_t target) {
 }
 
 void HeadlessPlatform::WaitUntil(int64_t deadline) {
-  if (deadline > now_) AdvanceTo(deadline);
+  if (deadline <= now_) return;
+  if (before_clock_moves) before_clock_moves();
+  AdvanceTo(deadline);
 }
 
 void HeadlessPlatform::WaitForEvent(int64_t deadline) {
   if (InputDue()) return;
+  if (before_clock_moves) {
+    before_clock_moves();
+    if (InputDue()) return;
+  }
   int64_t next_input = inputs_.empty() ? -1 : inputs_.front().time;
   int64_t target = deadline;
   if (next_input >= 0 && (target < 0 || next_input < target)) target = next_input;

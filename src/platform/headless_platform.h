@@ -22,8 +22,14 @@ class HeadlessPlatform : public Platform {
   // Called when the clock would pass the script's last line: the run ends there.
   std::function<void()> on_script_end;
 
+  // Called whenever the clock is about to move: a player looking at the screen between two moments.
+  // Events it injects (at a later time than now) are handled as a script's would be.
+  std::function<void()> before_clock_moves;
+
   // Queues an input event at the current virtual time (used by tests and the controller mapping).
   void Inject(const InputEvent& event);
+  // Queues an input event for virtual time `time` (not before now).
+  void InjectAt(int64_t time, const InputEvent& event);
 
   int64_t Ticks() override { return now_; }
   void WaitUntil(int64_t deadline) override;
