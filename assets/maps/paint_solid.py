@@ -15,8 +15,14 @@ def _face(a, depth):
     return np.clip(a - shifted(a, 0, -int(depth)), 0, 1)
 
 
+def _stripes(coord, period):
+    """Rounded stripes (logs, pipes of a panel) along coord."""
+    return 0.78 + 0.3 * np.sin(np.pi * (coord % period) / period)
+
+
 def wall(cv, shape, pal, rnd):
     depth = shape.num('h', 16)
+    style = shape.opt('style', pal.get('wall_style', 'panel'))
     drop_shadow(cv, shape, 7, 9, 4, 0.5)
     box, a = raster(cv, shape)
     if box is None:
@@ -26,12 +32,28 @@ def wall(cv, shape, pal, rnd):
                      np.float32)
     face_col = cap * (np.asarray(pal['wall_face'], np.float32) / np.asarray(pal['wall_cap']))
     n = fbm(y1 - y0, x1 - x0, 20, shape.index + 3, 3)
-    cv.blend(box, a, cap * (0.9 + 0.2 * n)[..., None])
+    ys, xs = np.mgrid[y0:y1, x0:x1].astype(np.float32)
+    bx0, by0, bx1, by1 = shape.bbox()
+    tall = (by1 - by0) > (bx1 - bx0)
+    if style == 'logs':
+        grain_ = fbm(y1 - y0, x1 - x0, 5, shape.index + 9, 2, stretch=0.15 if tall else 8.0)
+        cap_shade = _stripes(xs if tall else ys, 14) * (0.85 + 0.3 * grain_)
+    else:
+        trim = np.clip(erode(a, 4) - erode(a, 6), 0, 1)
+        cap_shade = (0.9 + 0.2 * n) * (1.0 - 0.18 * trim)
+    cv.blend(box, a, cap * cap_shade[..., None])
     bevel(cv, box, a, 2, 1.3, 0.8)
     face = _face(a, depth)
-    ys, xs = np.mgrid[y0:y1, x0:x1]
-    panels = 1.0 - 0.18 * ((xs % 48) < 2)
-    grad = vgradient(box, 1.1, 0.72) * panels * (0.94 + 0.12 * n)
+    t = np.clip((ys - (by1 - depth)) / max(depth, 1.0), 0, 1)
+    if style == 'logs':
+        pattern = _stripes(ys, 10)
+    elif style == 'brick':
+        row = np.floor(ys / 8)
+        bx = (xs + (row % 2) * 9) % 18
+        pattern = 1.0 - 0.3 * (((ys % 8) < 1.5) | (bx < 1.5))
+    else:
+        pattern = 1.0 - 0.18 * ((xs % 48) < 2)
+    grad = (1.1 - 0.38 * t) * pattern * (0.94 + 0.12 * n)
     cv.blend(box, face, face_col * grad[..., None])
     top_edge = np.clip(face - shifted(face, 0, 2), 0, 1)
     cv.shade(box, 1.0 - 0.45 * top_edge)
@@ -88,7 +110,11 @@ def building(cv, shape, pal, rnd):
     bevel(cv, box, roof, 2, 1.3, 0.7)
     wall_col = np.asarray(hexrgb(shape.opt('wall', '#8c8276')), np.float32)
     cv.blend(box, face, wall_col * vgradient(box, 1.0, 0.7)[..., None])
-    _windows(cv, box, face, shape.index * 7 + 1)
+    if shape.opt('windows', 'yes') == 'yes':
+        _windows(cv, box, face, shape.index * 7 + 1)
+    else:   # timber boards instead of a glazed front
+        xs = np.mgrid[box[1]:box[3], box[0]:box[2]][1]
+        cv.shade(box, 1.0 - 0.3 * face * ((xs % 12) < 2))
     cv.shade(box, 1.0 - 0.5 * np.clip(face - shifted(face, 0, 2), 0, 1))
     if shape.kind == 'rect' and shape.opt('props', 'yes') != 'no':
         _roof_props(cv, shape, rnd, roof_col)

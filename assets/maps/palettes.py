@@ -16,12 +16,12 @@ _THEMES = {
     'hut': {
         'planks': (128, 86, 52), 'wall_cap': (96, 66, 40), 'wall_face': (70, 46, 28),
         'carpet': (120, 44, 40), 'glow': (255, 210, 120), 'tint': (1.06, 0.98, 0.88),
-        'vignette': 0.35,
+        'vignette': 0.35, 'wall_style': 'logs',
     },
     'plant1': {
         'concrete': (132, 136, 136), 'metal': (104, 112, 116), 'wall_cap': (84, 90, 96),
         'wall_face': (56, 60, 66), 'tiles': (120, 126, 124), 'tile_size': 64,
-        'tint': (0.98, 1.0, 1.02), 'vignette': 0.3,
+        'tint': (0.98, 1.0, 1.02), 'vignette': 0.3, 'wall_style': 'brick',
     },
     'plant2': {
         'metal': (96, 110, 100), 'rust': 0.35, 'concrete': (118, 126, 118),
@@ -31,7 +31,7 @@ _THEMES = {
     'plant3': {
         'metal': (118, 104, 92), 'rust': 0.6, 'concrete': (128, 118, 106),
         'wall_cap': (96, 80, 68), 'wall_face': (64, 52, 44),
-        'tint': (1.04, 0.98, 0.92), 'vignette': 0.4,
+        'tint': (1.04, 0.98, 0.92), 'vignette': 0.4, 'wall_style': 'brick',
     },
     'office1': {
         'tiles': (196, 192, 182), 'tiles2': (170, 164, 154), 'tile_size': 48,
