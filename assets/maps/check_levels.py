@@ -54,7 +54,12 @@ def self_test(data_dir):
     found = check_location(shifted)
     assert any('no red area for "city"' in f for f in found), found
     assert any('cannot be reached' in f for f in found), found
-    print(f'self-test passed: {len(found)} failures reported for the broken hut')
+    lobby = load_location(data_dir, 'duvave1')
+    lobby.classes[350:362, 390:410] = 2   # where the 2nd-floor arrival reads the lobby mask
+    found = check_location(lobby)
+    assert any('leaving for duvave2' in f and 'reads red' in f for f in found), found
+    print('self-test passed: a wall on an arrival, a misplaced trigger and a '
+          'trigger chain are all reported')
     return 0
 
 
