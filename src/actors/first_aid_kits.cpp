@@ -1,10 +1,71 @@
 #include "actors/first_aid_kits.h"
 
-#include "shell/game.h"
+#include <cstdint>
+#include <initializer_list>
+#include <string_view>
+
+#include "shell/combat.h"
+#include "shell/life_and_levels.h"
+#include "shell/play_area.h"
 
 namespace cw {
+namespace {
 
-// Not built yet: later work fills these in.
-void UpdateFirstAidKits(Game&) {}
+constexpr double kKitRadius = 8, kPlayerRadius = 15;
+constexpr double kKitLife = 20;
+constexpr int64_t kKitReturnMs = 60000;
+
+struct KitPlace {
+  std::string_view location;
+  std::initializer_list<int> entries;
+};
+// Looked up in this order; the first location that matches picks its kits.
+constexpr KitPlace kKitPlaces[] = {
+    {"city", {0, 1, 2}},  {"hut", {3}},        {"powerplant2", {4}},
+    {"duvave1", {5}},     {"duvavelab3", {6}}, {"powerplant3", {7}},
+};
+
+// The life cap as the kits work it out: single precision, in this order.
+float KitLifeCap(const Game& g) {
+  return float(g.Strength.get()) / 5.0f * 100.0f + float(g.Vitality.get()) / 10.0f * 50.0f + 100.0f;
+}
+
+void HandlePresentKit(Game& g, KitRecord& kit) {
+  // Handled only while its point lies strictly inside the play area.
+  double sx = double(kit.x) + g.helpXCity, sy = double(kit.y) + g.helpYCity;
+  const Element& play = *g.e.picCity_base;
+  if (!(sx > 0 && sx < play.width && sy > 0 && sy < play.height)) return;
+  if (CirclesOverlap(sx, sy, kKitRadius, g.My_x, g.My_y, kPlayerRadius)) {
+    ChangeLife(g, kKitLife);
+    kit.state = ' ';
+    kit.takenAt = g.GetTickCount();
+    float cap = KitLifeCap(g);
+    if (double(cap) < double(g.Life)) {
+      // Life that would go over the cap stops there, and the kit stays for later.
+      g.Life = double(cap);
+      kit.state = 'x';
+      kit.takenAt = 0;
+    }
+  }
+  DrawSprite(g, *g.e.first_aid, sx, sy, kCyan, 1.0, 1);
+}
+
+}  // namespace
+
+void UpdateFirstAidKits(Game& g) {
+  for (const KitPlace& place : kKitPlaces) {
+    if (g.GamePhase != place.location) continue;
+    for (int entry : place.entries) {
+      KitRecord& kit = g.FirstAidKits[size_t(entry)];
+      if (kit.state == 'x') {
+        HandlePresentKit(g, kit);
+      } else if (int64_t(g.GetTickCount()) - int64_t(kit.takenAt) >= kKitReturnMs) {
+        kit.takenAt = 0;
+        kit.state = 'x';
+      }
+    }
+    return;
+  }
+}
 
 }  // namespace cw

@@ -1,15 +1,12 @@
 #include "shell/combat.h"
 
-#include "shell/game.h"
+#include <cmath>
 
 namespace cw {
 
-// Not built yet: later work fills these in.
-bool CirclesOverlap(double, double, double, double, double, double) { return false; }
-void MakeBloodSplat(Game&, const ActorRecord&) {}
-void UpdateBloodSplats(Game&) {}
-void SpawnEnemies(Game&) {}
-void UpdateEnemiesAndShots(Game&) {}
-void UpdateFallbackShots(Game&) {}
+// Touching circles count as overlapping.
+bool CirclesOverlap(double x1, double y1, double r1, double x2, double y2, double r2) {
+  return std::pow((x1 - x2) * (x1 - x2) + (y1 - y2) * (y1 - y2), 0.5) <= r1 + r2;
+}
 
 }  // namespace cw
