@@ -16,7 +16,7 @@ def _asphalt(h, w, s, p):
 
 
 def _concrete(h, w, s, p):
-    sh = 0.84 + 0.26 * fbm(h, w, 70, s) + 0.1 * (grain(h, w, s + 1) - 0.5)
+    sh = 0.88 + 0.18 * fbm(h, w, 70, s) + 0.1 * (grain(h, w, s + 1) - 0.5)
     stains = np.clip((fbm(h, w, 50, s + 5, 3) - 0.64) * 2, 0, 0.12)
     return colour(p['concrete'], sh - stains)
 

@@ -1,7 +1,7 @@
 """Light pools, dark corners and lettering: they change the picture only, never the mask."""
-import numpy as np
 
-from canvas import raster, blur
+from canvas import raster, blur, erode
+from font import draw_text
 from primitives import glow
 from textures import hexrgb
 
@@ -22,7 +22,6 @@ PAINTERS = {'light': light, 'dark': dark}
 
 def text(cv, shape, pal, rnd):
     """Painted lettering on the floor or a roof; rect gives the box it is centred in."""
-    from font import draw_text
     (ax, ay), (bx, by) = shape.points
     draw_text(cv, (ax + bx) / 2, (ay + by) / 2, shape.opt('say', '').replace('_', ' '),
               int(shape.num('scale', 3)), hexrgb(shape.opt('color', '#f0e8d0')),
@@ -34,7 +33,6 @@ PAINTERS['text'] = text
 
 def paint(cv, shape, pal, rnd):
     """Flat paint (a helipad ring, a roof logo) that leaves the mask as it is."""
-    from canvas import raster, erode
     box, a = raster(cv, shape)
     if box is None:
         return

@@ -1,7 +1,7 @@
 """Painters for things found outdoors: trees, bushes, cars, benches, lamps, towers."""
 import numpy as np
 
-from canvas import raster, erode, bevel
+from canvas import raster, erode
 from primitives import rect, circle, block, dome, radial, soft_blob, glow
 from textures import fbm, hexrgb
 

@@ -46,19 +46,46 @@ def desk(cv, shape, pal, rnd):
 
 def table(cv, shape, pal, rnd):
     col = _col(shape, '#9a7650')
+    chairs = int(shape.num('chairs', 4))
     if shape.kind == 'circle':
         (cx, cy), r = shape.points[0], shape.radius
-        for k in range(int(shape.num('chairs', 4))):
-            a = k * 2 * np.pi / max(1, shape.num('chairs', 4)) + 0.4
+        for k in range(chairs):
+            a = k * 2 * np.pi / max(1, chairs) + 0.4
             _chair(cv, cx + np.cos(a) * r * 0.78, cy + np.sin(a) * r * 0.78, r * 0.22)
         dome(cv, cx, cy, r * 0.62, col, shine=0.12)
         dome(cv, cx + r * 0.1, cy, r * 0.12, (230, 230, 226), shadow=False, shine=0.3)
-    else:
-        block(cv, shape, col, (5, 6, 3, 0.45), edge=2, seed=shape.index)
-        box, a = raster(cv, shape)
-        x0, y0, x1, y1 = box
-        grain_lines = fbm(y1 - y0, x1 - x0, 4, shape.index, 2) * 0.2 + 0.9
-        cv.shade(box, 1.0 + (grain_lines - 1.0) * erode(a, 2))
+        return
+    x, y, w, h = _rect_of(shape)
+    top = shape
+    if chairs and min(w, h) >= 50:   # chairs along the long sides, inside the footprint
+        horizontal = w >= h
+        n = max(1, chairs // 2)
+        for i in range(n):
+            t = (i + 0.5) / n
+            if horizontal:
+                for cy in (y + 8, y + h - 8):
+                    _chair(cv, x + 12 + t * (w - 24), cy, 8)
+            else:
+                for cx in (x + 8, x + w - 8):
+                    _chair(cv, cx, y + 12 + t * (h - 24), 8)
+        top = rect(x, y + 14, w, h - 28) if horizontal else rect(x + 14, y, w - 28, h)
+    block(cv, top, col, (5, 6, 3, 0.45), edge=2, seed=shape.index)
+    box, a = raster(cv, top)
+    x0, y0, x1, y1 = box
+    grain_lines = fbm(y1 - y0, x1 - x0, 4, shape.index, 2) * 0.2 + 0.9
+    cv.shade(box, 1.0 + (grain_lines - 1.0) * erode(a, 2))
+
+
+def workbench(cv, shape, pal, rnd):
+    x, y, w, h = _rect_of(shape)
+    block(cv, shape, _col(shape, '#7c5a3c'), (5, 6, 3, 0.45), edge=2, seed=shape.index)
+    block(cv, rect(x + 10, y + 8, w * 0.3, 8), (150, 150, 156), (2, 2, 1, 0.4), edge=1)
+    block(cv, rect(x + w * 0.5, y + h * 0.45, 26, 6), (120, 80, 50), (2, 2, 1, 0.4), edge=1)
+    block(cv, rect(x + w * 0.5 + 26, y + h * 0.45 - 2, 8, 10), (90, 90, 96), None, edge=1)
+    dome(cv, x + w - 22, y + h / 2, 8, (170, 60, 40), shine=0.3)
+    for _ in range(4):
+        block(cv, rect(x + rnd.uniform(8, w - 16), y + rnd.uniform(h * 0.6, h - 8), 4, 3),
+              (190, 190, 196), None, edge=0)
 
 
 def shelf(cv, shape, pal, rnd):
@@ -154,5 +181,5 @@ def counter(cv, shape, pal, rnd):
 PAINTERS = {
     'desk': desk, 'table': table, 'shelf': shelf, 'bed': bed, 'sofa': sofa,
     'cabinet': cabinet, 'locker': cabinet, 'plant': plant, 'crate': crate,
-    'barrel': barrel, 'stove': stove, 'counter': counter, 'workbench': table,
+    'barrel': barrel, 'stove': stove, 'counter': counter, 'workbench': workbench,
 }

@@ -3,7 +3,7 @@ import numpy as np
 
 from canvas import raster, drop_shadow, bevel, erode, shifted
 from font import draw_text
-from primitives import rect, circle, block, dome, vgradient
+from primitives import rect, block, dome, vgradient
 from textures import fbm, hexrgb
 
 ROOF_COLOURS = [(150, 146, 138), (120, 124, 130), (168, 150, 120), (110, 100, 96),
