@@ -1,27 +1,19 @@
 #include "shell/game_loop.h"
 
+#include <optional>
+
 #include "actors/boss.h"
 #include "actors/first_aid_kits.h"
 #include "external/image_effects.h"
 #include "shell/combat.h"
 #include "shell/game.h"
 #include "shell/life_and_levels.h"
+#include "shell/message_typing.h"
 #include "shell/player_movement.h"
 #include "world/map_triggers.h"
 
 namespace cw {
 namespace {
-
-void TypeMessage(Game& g) {
-  if (!g.WriteSMS) return;
-  g.CisloSMS = g.CisloSMS + 1;
-  g.e.lblSMS->caption = g.TextSMS.substr(0, size_t(std::max(0, CInt(g.CisloSMS))));
-  if (g.CisloSMS >= 20.0 * double(g.TextSMS.size())) {
-    g.WriteSMS = false;
-    g.CisloSMS = 1;
-    g.e.lblSMS->caption = "";
-  }
-}
 
 void DrawLocation(Game& g) {
   const Element& picture = *g.e.picHelp_city_base;
@@ -48,9 +40,10 @@ void EnterGameLoop(Game& g) {
   g.MP1.SetFileName(g.DataFile("music.mp3"));
   g.MP1.Play();
   g.ui.SetFocus(g.e.picCity_base);
-  int64_t deadline = 0;  // the first pass runs at once
+  std::optional<int64_t> deadline;  // empty: the first pass runs at once
   while (g.blnGame) {
-    g.platform.WaitUntil(deadline + 1);  // a pass starts only once the tick is past the deadline
+    // A pass starts only once the tick is past the deadline; sleeping keeps the processor free.
+    if (deadline) g.platform.WaitUntil(*deadline + 1);
     deadline = int64_t(g.GetTickCount()) + 20;
     g.DoEvents();
     RunGameFrame(g);
@@ -65,6 +58,7 @@ void RunGameFrame(Game& g) {
     TypeMessage(g);
     MovePlayer(g);
     CheckMapTriggers(g);
+    // The play area and the hidden mask are built anew from the location surfaces.
     g.e.picCity_base->Clear();
     DrawLocation(g);
     UpdateBloodSplats(g);
@@ -72,6 +66,7 @@ void RunGameFrame(Game& g) {
     g.ShotColDetected = false;
     UpdateEnemiesAndShots(g);
     if (g.MoveBoss) UpdateBoss(g);
+    // With no live enemy the shots have not moved yet in this pass.
     if (!g.ShotColDetected) UpdateFallbackShots(g);
     UpdateFirstAidKits(g);
     UpdateStatusLabels(g);
