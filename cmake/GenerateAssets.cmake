@@ -47,8 +47,8 @@ add_custom_command(
   VERBATIM)
 endif()
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/assets/music/CMakeLists.txt AND NOT CINDERWAKE_ASSETS_FROM)
-  add_subdirectory(assets/music)
+add_subdirectory(assets/music)
+if(NOT CINDERWAKE_ASSETS_FROM)
   set(CW_MUSIC_OUTPUTS ${CINDERWAKE_DATA_DIR}/music.mp3 ${CINDERWAKE_DATA_DIR}/music2.mp3)
   add_custom_command(
     OUTPUT ${CW_MUSIC_OUTPUTS}
