@@ -95,7 +95,7 @@ TEST_F(LocationLoader, LocationSurfacesTakeThePictureSizes) {
   EXPECT_EQ(g.e.picHelp_city_base->width, 1100);
   EXPECT_EQ(g.e.picHelp_city_base->height, 10);
   EXPECT_EQ(g.e.picHelp_city_collid->width, 1100);
-  EXPECT_EQ(g.e.picHelp_city_base->buffer.Get(5, 5), kGroundColour);
+  EXPECT_EQ(g.e.picHelp_city_base->buffer.Get(5, 5), PictureColourOf("powerplant1"));
   Load("duvavelab1", "r");  // its mask is "duvavelab1collid.gif"
   EXPECT_EQ(g.e.picHelp_city_collid->height, 900);
 }

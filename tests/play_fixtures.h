@@ -11,7 +11,6 @@
 namespace cw::test {
 
 inline constexpr uint32_t kOpenGround = 0x00000000;
-inline constexpr uint32_t kGroundColour = 0x00406080;
 
 // An empty temporary folder, removed with the object.
 class ScratchDir {
@@ -48,6 +47,13 @@ inline constexpr TestLocationSize kTestLocations[] = {
     {"duvavelab2", 11, 901},   {"duvavelab3", 100, 100},
 };
 
+// Each test location's picture is one flat colour of its own.
+inline uint32_t PictureColourOf(const std::string& location) {
+  uint32_t sum = 0;
+  for (char c : location) sum = sum * 31 + uint8_t(c);
+  return Rgb(uint8_t(40 + sum % 200), uint8_t(90 + sum / 200 % 120), 0x60);
+}
+
 // Writes a location's picture and mask (PNG content under the game's file names; the decoder goes by content).
 inline void WriteLocation(Platform& platform, const std::filesystem::path& dir, const std::string& location,
                           const Surface& picture, const Surface& mask) {
@@ -61,7 +67,7 @@ inline void WriteOpenLocations(Platform& platform, const std::filesystem::path& 
   for (const auto& l : kTestLocations) {
     Surface mask(l.width, l.height, kOpenGround);
     if (paint_mask) paint_mask(l.name, mask);
-    WriteLocation(platform, dir, l.name, Surface(l.width, l.height, kGroundColour), mask);
+    WriteLocation(platform, dir, l.name, Surface(l.width, l.height, PictureColourOf(l.name)), mask);
   }
 }
 
