@@ -1,30 +1,50 @@
 #include "progression/abilities_screen.h"
 
 #include "shell/game.h"
+#include "shell/game_loop.h"
 
 namespace cw {
+namespace {
 
-// Not built yet: later work fills these in.
-void lblAbilities_Click(Game&) {}
-void btnStrenghtUp_Click(Game&) {}
-void btnStrenghtDown_Click(Game&) {}
-void btnEnduranceUp_Click(Game&) {}
-void btnEnduranceDown_Click(Game&) {}
-void btnVitalityUp_Click(Game&) {}
-void btnVitalityDown_Click(Game&) {}
-void btnUltimateUp_Click(Game&) {}
-void btnUltimateDown_Click(Game&) {}
-void btnHealingUp_Click(Game&) {}
-void btnHealingDown_Click(Game&) {}
-void lblHelpStrenght_MouseMove(Game&, int, int, double, double) {}
-void lblHelpEndurance_MouseMove(Game&, int, int, double, double) {}
-void lblHelpVitality_MouseMove(Game&, int, int, double, double) {}
-void lblHelpUltimate_MouseMove(Game&, int, int, double, double) {}
-void lblHelpHealing_MouseMove(Game&, int, int, double, double) {}
-void lblHelpPoints_MouseMove(Game&, int, int, double, double) {}
-void picRPG_MouseMove(Game&, int, int, double, double) {}
-void picRPG_KeyDown(Game&, int, int) {}
-void Command11_Click(Game&) {}
-void TypeDescription(Game&, const std::string&) {}
+constexpr int kEnter = 13;
+
+Int16 CaptionInt16(const Element* label) { return Int16(double(Value(label->caption))); }
+
+}  // namespace
+
+void lblAbilities_Click(Game& g) {
+  g.blnGame = false;  // the running loop ends after its current pass
+  g.ui.Show(g.e.picRPG);
+  g.ui.SetFocus(g.e.picRPG);
+}
+
+void picRPG_KeyDown(Game& g, int KeyCode, int) {
+  if (KeyCode == kEnter) Command11_Click(g);
+}
+
+void Command11_Click(Game& g) {
+  g.Strength = CaptionInt16(g.e.lblStrenght);
+  g.Endurance = CaptionInt16(g.e.lblEndurance);
+  g.Healing = CaptionInt16(g.e.lblHealing);
+  g.Ultimate = CaptionInt16(g.e.lblUltimate);
+  g.Vitality = CaptionInt16(g.e.lblVitality);
+  g.Level = CaptionInt16(g.e.lblLevel);
+
+  if (g.blnNewLevel) {
+    g.Life = double(g.Life) + 20.0 * double(g.Level);
+    // The life cap in single precision, with the abilities just confirmed.
+    float max_life = float(g.Strength.get()) / 5.0f * 100.0f + float(g.Vitality.get()) / 10.0f * 50.0f + 100.0f;
+    if (max_life < float(g.Life.get())) g.Life = double(max_life);
+    g.blnNewLevel = false;
+  }
+
+  g.blnWritten = false;
+  g.blnWrite = false;
+  g.e.lblDescription->caption = "";
+
+  g.ui.Hide(g.e.picRPG);
+  g.blnGame = true;
+  EnterGameLoop(g);
+}
 
 }  // namespace cw

@@ -1,14 +1,111 @@
 #include "screens/in_game_menu.h"
 
+#include <string>
+
+#include "savegame/save_file.h"
 #include "shell/game.h"
+#include "shell/game_loop.h"
 
 namespace cw {
+namespace {
 
-// Not built yet: later work fills these in.
-void Command1_Click(Game&) {}
-int InGameMenuEntryAt(Game&, double, double) { return 0; }
-void picInGame_MouseMove(Game&, int, int, double, double) {}
-void picInGame_MouseDown(Game&, int, int, double, double) {}
-void picInGame_KeyDown(Game&, int, int) {}
+constexpr int kUp = 38, kDown = 40, kEnter = 13;
+constexpr int kEntries = 4;
+
+Element& Mark(Game& g, int entry) { return g.ui.Find("img" + std::to_string(entry)); }
+
+void StartMessage(Game& g, const std::string& text) {
+  g.TextSMS = text;
+  g.CisloSMS = 1;
+  g.WriteSMS = true;
+}
+
+void SaveEntry(Game& g) {
+  bool saved = SaveGame(g);
+  g.ui.Hide(g.e.picInGame);
+  g.blnGame = true;
+  StartMessage(g, saved ? "Game successfully saved !" : "Can't save game !");
+  EnterGameLoop(g);
+}
+
+// Play resumes either way; after a failed load it resumes the game as it was.
+void LoadEntry(Game& g) {
+  bool loaded = LoadGame(g);
+  StartMessage(g, loaded ? "Game successfully loaded !" : "Can't load game !");
+  g.ui.Hide(g.e.picInGame);
+  g.blnGame = true;
+  EnterGameLoop(g);
+}
+
+void ExitEntry(Game& g) {
+  g.ui.Hide(g.e.picInGame);
+  g.e.picCity_base->Clear();
+  g.ui.Show(g.e.picMenu);
+  g.ui.SetFocus(g.e.picMenu);
+}
+
+void BackEntry(Game& g) {
+  g.ui.Hide(g.e.picInGame);
+  g.blnGame = true;
+  EnterGameLoop(g);
+}
+
+void RunEntry(Game& g, int entry) {
+  switch (entry) {
+    case 1: SaveEntry(g); break;
+    case 2: LoadEntry(g); break;
+    case 3: ExitEntry(g); break;
+    case 4: BackEntry(g); break;
+    default: break;
+  }
+}
+
+// The keyboard selection as an entry number, or 0 while unset.
+int SelectedEntry(const Game& g) {
+  double s = g.InGameMenuSelection;
+  return s >= 1 && s <= kEntries && s == double(int(s)) ? int(s) : 0;
+}
+
+}  // namespace
+
+void Command1_Click(Game& g) {
+  g.blnGame = false;  // the loop stops at its next check
+  g.ui.Show(g.e.picInGame);
+  g.ui.SetFocus(g.e.picInGame);
+}
+
+int InGameMenuEntryAt(Game& g, double x, double y) {
+  for (int i = 1; i <= kEntries; ++i) {
+    const Element& r = Mark(g, i);
+    if (x > r.left && x < r.left + r.width && y > r.top && y < r.top + r.height) return i;
+  }
+  return 0;
+}
+
+void picInGame_MouseMove(Game& g, int, int, double X, double Y) {
+  int n = InGameMenuEntryAt(g, X, Y);
+  if (n != 0) {
+    g.ui.Show(&Mark(g, n));
+  } else {
+    for (int i = 1; i <= kEntries; ++i) g.ui.Hide(&Mark(g, i));
+  }
+}
+
+void picInGame_MouseDown(Game& g, int, int, double X, double Y) { RunEntry(g, InGameMenuEntryAt(g, X, Y)); }
+
+void picInGame_KeyDown(Game& g, int KeyCode, int) {
+  if (KeyCode == kUp) {
+    g.InGameMenuSelection = double(g.InGameMenuSelection) - 1;
+    if (double(g.InGameMenuSelection) < 1) g.InGameMenuSelection = kEntries;
+  } else if (KeyCode == kDown) {
+    g.InGameMenuSelection = double(g.InGameMenuSelection) + 1;
+    if (double(g.InGameMenuSelection) > kEntries) g.InGameMenuSelection = 1;
+  } else if (KeyCode == kEnter) {
+    RunEntry(g, SelectedEntry(g));
+  }
+  // For Enter this runs once play has stopped again, marking the selection on the reopened menu.
+  for (int i = 1; i <= kEntries; ++i) g.ui.Hide(&Mark(g, i));
+  if (int n = SelectedEntry(g)) g.ui.Show(&Mark(g, n));
+}
 
 }  // namespace cw
