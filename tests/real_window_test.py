@@ -53,7 +53,7 @@ def main():
         game = subprocess.Popen([program, "--windowed", "--data-dir", data], env=env)
         window = run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Cinderwake$"],
                      env=env, timeout=20).stdout.split()[0]
-        time.sleep(2.0)  # the splash has opened out and is holding
+        time.sleep(4.5)  # the splash has opened out (61 passes) and is holding for 5 s
         splash = window_shot(display, window, f"{work}/real_splash.png")
         assert splash.size == (800, 600), splash.size
         d = mean_difference(splash, expected_splash)

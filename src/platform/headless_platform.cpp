@@ -1,6 +1,7 @@
 #include "platform/headless_platform.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 
 namespace cw {
@@ -93,6 +94,19 @@ bool HeadlessPlatform::PollEvent(InputEvent& event) {
 uint64_t HeadlessPlatform::RandomSeed() {
   // Reproducible: the seed of the run and the virtual time of the reseeding.
   return seed_ * 0x9E3779B97F4A7C15ull + uint64_t(now_);
+}
+
+std::optional<Surface> HeadlessPlatform::DecodePicture(const std::string& path) {
+  std::error_code ec;
+  auto size = std::filesystem::file_size(path, ec);
+  if (ec) return std::nullopt;
+  auto changed = std::filesystem::last_write_time(path, ec).time_since_epoch().count();
+  if (ec) return std::nullopt;
+  auto key = std::make_tuple(path, size, int64_t(changed));
+  if (auto it = decoded_.find(key); it != decoded_.end()) return it->second;
+  auto pic = media_.DecodePicture(path);
+  if (pic && decoded_.size() < 64) decoded_.emplace(key, *pic);
+  return pic;
 }
 
 void HeadlessPlatform::PlayMusic() { music_playing_ = !music_file_.empty() && LooksLikeMp3(music_file_); }

@@ -2,6 +2,8 @@
 // The headless twin: no window and no audio device. A virtual clock starts at 0 and moves only
 // while the program waits, jumping to the instant the wait ends; input comes from a script.
 #include <deque>
+#include <map>
+#include <tuple>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -43,7 +45,7 @@ class HeadlessPlatform : public Platform {
   std::string MusicFile() const override { return music_file_; }
   bool MusicPlaying() const override { return music_playing_; }
 
-  std::optional<Surface> DecodePicture(const std::string& path) override { return media_.DecodePicture(path); }
+  std::optional<Surface> DecodePicture(const std::string& path) override;
   std::optional<Surface> DecodePicture(const void* data, size_t size) override {
     return media_.DecodePicture(data, size);
   }
@@ -58,6 +60,8 @@ class HeadlessPlatform : public Platform {
   bool InputDue() const { return !inputs_.empty() && inputs_.front().time <= now_; }
 
   SdlMedia media_;
+  // Decoded data files by path, size and time of change: headless runs load the same locations often.
+  std::map<std::tuple<std::string, uintmax_t, int64_t>, Surface> decoded_;
   int64_t now_ = 0;
   uint64_t seed_;
   std::deque<ScriptCommand> inputs_;

@@ -1,15 +1,23 @@
 #include "shell/game.h"
 
+#include <map>
+
 #include "shell/embedded_assets.h"
 
 namespace cw {
 namespace {
 
+// The built-in pictures never change, so each is decoded once per run of the program.
 Surface LoadEmbedded(Platform& platform, const std::string& name) {
-  auto bytes = EmbeddedAsset(name);
-  auto pic = platform.DecodePicture(bytes.data(), bytes.size());
-  if (!pic) throw std::runtime_error("embedded picture " + name + " does not decode");
-  return std::move(*pic);
+  static std::map<std::string, Surface> decoded;
+  auto it = decoded.find(name);
+  if (it == decoded.end()) {
+    auto bytes = EmbeddedAsset(name);
+    auto pic = platform.DecodePicture(bytes.data(), bytes.size());
+    if (!pic) throw std::runtime_error("embedded picture " + name + " does not decode");
+    it = decoded.emplace(name, std::move(*pic)).first;
+  }
+  return it->second;
 }
 
 }  // namespace
