@@ -5,6 +5,7 @@
 #include <cmath>
 #include <deque>
 #include <functional>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -70,7 +71,7 @@ class Pilot {
   void Steer(Point aim) {
     double dx = aim.x - MapX(), dy = aim.y - MapY();
     // Forward motion is (-sin u, -cos u).
-    double diff = std::remainder(std::atan2(-dx, -dy) - g_.u, 2 * M_PI);
+    double diff = std::remainder(std::atan2(-dx, -dy) - g_.u, 2 * std::numbers::pi);
     if (std::fabs(diff) > 0.5 && g_.upper) Send(InputEvent::Type::KeyUp, kUp);
     if (std::fabs(diff) > 0.07) {
       // Standing or going forward, Left raises u and Right lowers it.
