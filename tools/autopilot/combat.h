@@ -1,0 +1,32 @@
+#pragma once
+// Fighting: pick the enemy that would reach the player first, turn to face it and fire. In the boss room
+// the boss is a target too, aimed at where it will be when the shot gets there.
+#include <optional>
+
+#include "controls.h"
+#include "map_grid.h"
+#include "shell/game.h"
+
+namespace cw::autopilot {
+
+struct Enemy {
+  int index = 0;
+  double x = 0, y = 0;  // play area
+  double distance = 0;
+  double passes_to_touch = 0;
+};
+
+// Live enemies the game draws this pass (entries 0..Enemycount) that have a clear line to the player:
+// one behind a wall dies in it and can't be shot anyway.
+std::vector<Enemy> VisibleEnemies(const Game& g, const MaskMap& mask);
+
+// Stand, turn and fire at the most urgent enemy within `range` pixels; nothing when none is that close.
+std::optional<Intent> FightEnemies(const Game& g, const MaskMap& mask, double range);
+
+// Stand, turn and fire at the boss's predicted position; nothing when the boss is out of reach.
+std::optional<Intent> FightBoss(const Game& g, const MaskMap& mask);
+
+// Fire when the aim is good enough for a target `distance` away and no shot already on its way will hit it.
+bool WorthFiring(const Game& g, double heading, double distance, double tx, double ty);
+
+}  // namespace cw::autopilot
