@@ -27,7 +27,9 @@ class Game : public GameState {
   MusicPlayer MP1;
   Random rng;
   std::filesystem::path data_dir;
-  int64_t passes = 0;  // game-loop passes since start, for the state dump
+  std::filesystem::path save_dir;  // where the saved game lives; the data folder unless start-up chose another
+  int64_t passes = 0;          // game-loop passes since start, for the state dump
+  int64_t faulted_passes = 0;  // passes abandoned by a fault
 
   // The platform's millisecond counter as the game reads it: a signed 32-bit value.
   int32_t GetTickCount() const { return int32_t(platform.Ticks()); }
@@ -37,6 +39,8 @@ class Game : public GameState {
 
   // A file of the data folder, e.g. DataFile("music.mp3").
   std::string DataFile(const std::string& name) const { return (data_dir / name).string(); }
+  // A file of the save folder, e.g. SaveFile("SaveGame.txt").
+  std::string SaveFile(const std::string& name) const { return (save_dir / name).string(); }
   // Loads a picture file of the data folder into a surface; faults when it can't be read.
   void LoadPicture(Element* el, const std::string& file_name);
 };

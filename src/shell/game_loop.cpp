@@ -79,6 +79,7 @@ void RunGameFrame(Game& g) {
     CheckDeath(g);
     g.ui.Refresh();
   } catch (const RuntimeFault&) {
+    ++g.faulted_passes;
   }
 }
 

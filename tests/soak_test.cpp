@@ -1,0 +1,117 @@
+// Random keys and clicks for a long time, with the game's invariants checked before every pass.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "shell/start_up.h"
+#include "support/test_game.h"
+
+namespace cw {
+namespace {
+
+using T = InputEvent::Type;
+
+struct Monkey {
+  std::mt19937 rng;
+  test::TestGame& t;
+  int64_t longest_fault_run = 0, fault_run = 0, last_faults = 0, last_passes = 0;
+
+  int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
+
+  void Key(int key, int ch, bool down) {
+    t.platform.InjectAt(t.platform.Ticks() + 1, {down ? T::KeyDown : T::KeyUp, key, down ? ch : 0, 0, 0, 0});
+  }
+  void Click(int x, int y) {
+    int64_t at = t.platform.Ticks() + 1;
+    t.platform.InjectAt(at, {T::MouseMove, 0, 0, 0, x, y});
+    t.platform.InjectAt(at, {T::MouseDown, 0, 0, 1 + Pick(2), x, y});
+    t.platform.InjectAt(at, {T::MouseUp, 0, 0, 1, x, y});
+  }
+
+  void CheckInvariants() {
+    Game& g = t.g;
+    double count = g.Enemycount;
+    ASSERT_GE(count, 0);
+    ASSERT_LE(count, 20);
+    for (double v : {double(g.My_x), double(g.My_y), double(g.helpXCity), double(g.helpYCity), double(g.r), g.u,
+                     g.BossX, g.BossY})
+      ASSERT_TRUE(std::isfinite(v));
+    for (const auto& e : g.Enemies) {
+      if (e.state != "x") continue;
+      ASSERT_TRUE(std::isfinite(e.x) && std::isfinite(e.y));
+      ASSERT_TRUE(e.kind == "1" || e.kind == "2") << e.kind;
+      ASSERT_TRUE(e.pose >= 1 && e.pose <= 3) << e.pose;
+    }
+    for (size_t j = 1; j < g.Shots.size(); ++j)
+      if (g.Shots[j].state == "x") ASSERT_TRUE(std::isfinite(g.Shots[j].x) && std::isfinite(g.Shots[j].y));
+    ASSERT_TRUE(double(g.charPhase) >= 1 && double(g.charPhase) <= 3);
+    // A fault may end a pass now and then, never pass after pass.
+    if (g.passes != last_passes) {
+      fault_run = g.faulted_passes > last_faults ? fault_run + 1 : 0;
+      longest_fault_run = std::max(longest_fault_run, fault_run);
+      last_faults = g.faulted_passes;
+      last_passes = g.passes;
+    }
+    ASSERT_LT(fault_run, 50) << "a fault repeats on every pass";
+  }
+
+  // Mostly what a restless player does in each situation, with random clicks anywhere.
+  void Act() {
+    Game& g = t.g;
+    Element* focus = g.ui.focus();
+    if (Pick(40) == 0) return Click(Pick(800), Pick(600));
+    if (focus == g.e.picCity_base) {
+      static const int kKeys[] = {37, 38, 39, 40, 17};
+      if (Pick(6) == 0) Key(kKeys[Pick(5)], 0, Pick(3) != 0);
+      if (Pick(900) == 0) Click(712 + 30, 40 + 8);  // MENU
+      if (Pick(900) == 0) Click(712 + 30, 8 + 8);   // ABILITIES
+    } else if (focus == g.e.picMenu) {
+      if (Pick(10) == 0) Click(400, 192);  // New Game; End is never chosen
+      else if (Pick(10) == 0) Click(400, 280);
+    } else if (focus == g.e.picRPG || focus == g.e.picInGame) {
+      if (Pick(5) == 0) Click(int(focus->left) + Pick(int(focus->width)), int(focus->top) + Pick(int(focus->height)));
+      if (Pick(8) == 0) Key(13, 13, true);
+    } else if (Pick(20) == 0) {
+      Key(32, 32, true);
+      Key(32, 0, false);
+    }
+  }
+};
+
+void Soak(uint64_t seed, int64_t passes) {
+  test::DataCopy data;
+  int64_t total = 0;
+  while (total < passes) {
+    test::TestGame t(data.path(), {}, seed);
+    Monkey m{std::mt19937(uint32_t(seed)), t};
+    t.platform.before_clock_moves = [&] {
+      m.CheckInvariants();
+      if (::testing::Test::HasFatalFailure() || t.g.passes >= passes - total) throw ProgramEnd{0};
+      m.Act();
+    };
+    try {
+      Form_Load(t.g);
+      for (;;) {
+        t.platform.WaitForEvent(-1);
+        t.g.DoEvents();
+      }
+    } catch (const ProgramEnd&) {
+    }
+    if (::testing::Test::HasFatalFailure()) return;
+    total += t.g.passes;
+    EXPECT_LT(m.longest_fault_run, 50);
+    ++seed;
+  }
+}
+
+TEST(SoakTest, RandomPlayKeepsTheGameSound) {
+  for (uint64_t seed : {11u, 12u, 13u, 14u}) {
+    SCOPED_TRACE(seed);
+    Soak(seed, 25000);
+    if (HasFatalFailure()) return;
+  }
+}
+
+}  // namespace
+}  // namespace cw
