@@ -13,4 +13,5 @@ cmake --build build-sanitize -j2
 cd build-sanitize
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export CINDERWAKE_QUICK_SOAK=1
 ctest -j2 --output-on-failure -E 'real_window|level_check'
