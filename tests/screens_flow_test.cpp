@@ -156,6 +156,7 @@ TEST(ScreensFlowTest, EndClosesTheProgramCleanly) {
 TEST(ScreensFlowTest, ContinueWithoutASavedGameKeepsTheMenu) {
   DataCopy data;
   const fs::path& d = data.path();
+  WriteBytes(d / "SaveGame.txt", "NoSaveGame\r\n");
   Points p = TakePoints();
   std::string s = Click(6000, p.continue_game) + Dump(6500, d, "menu") + "6600 quit\n";
   RunResult r = RunHeadless(d, s, {"--data-dir", d.string()});
