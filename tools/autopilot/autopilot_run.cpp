@@ -42,6 +42,7 @@ RunReport RunAutopilot(const RunOptions& options) {
   g.ui.presents_frames = false;
   Recorder recorder(platform);
   Pilot pilot(g, recorder, platform, options.data_dir);
+  pilot.set_trace(options.trace);
 
   auto step = [&](bool idle) {
     if (platform.Ticks() > options.time_limit_ms)
@@ -77,6 +78,9 @@ RunReport RunAutopilot(const RunOptions& options) {
   report.virtual_ms = platform.Ticks();
   report.passes = g.passes;
   report.deaths = pilot.deaths();
+  report.lowest_life = pilot.lowest_life();
+  report.saved = pilot.progress().saved;
+  report.loaded = pilot.progress().loaded;
   report.shots = pilot.shots();
   report.inputs = recorder.size();
   report.log = pilot.log();

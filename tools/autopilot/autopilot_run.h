@@ -14,6 +14,7 @@ struct RunOptions {
   std::filesystem::path out_dir;   // script.txt, final.json; last.json and last.png on failure
   std::string replay_dump = "replay.json";  // where the script's own dump line writes, when replayed
   int64_t time_limit_ms = 20 * 60 * 1000;
+  bool trace = false;  // log every pass of play
 };
 
 struct RunReport {
@@ -23,6 +24,8 @@ struct RunReport {
   int64_t passes = 0;
   double real_seconds = 0;
   int deaths = 0;
+  int lowest_life = 0;
+  bool saved = false, loaded = false;  // through the in-game menu
   int64_t shots = 0;
   size_t inputs = 0;       // script lines recorded
   std::string final_dump;  // the state dump at the end

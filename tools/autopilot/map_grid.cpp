@@ -43,6 +43,7 @@ WalkGrid::WalkGrid(const MaskMap& mask, const std::function<bool(int x, int y)>&
   rows_ = (mask.height() + kCell - 1) / kCell;
   blocked_.assign(size_t(cols_) * rows_, 0);
   goal_.assign(size_t(cols_) * rows_, 0);
+  avoid_.assign(size_t(cols_) * rows_, 0);
   for (int y = 0; y < mask.height(); ++y)
     for (int x = 0; x < mask.width(); ++x) {
       Ground gr = mask.At(x, y);
@@ -96,6 +97,11 @@ void WalkGrid::AddGoalDisc(Point centre, double radius) {
       Point p = Centre(c, r);
       if (!Blocked(c, r) && std::hypot(p.x - centre.x, p.y - centre.y) <= radius) goal_[Index(c, r)] = 1;
     }
+}
+
+void WalkGrid::AddAvoidRect(Point a, Point b) {
+  for (int r = std::max(0, CellOf(a.y)); r <= std::min(rows_ - 1, CellOf(b.y)); ++r)
+    for (int c = std::max(0, CellOf(a.x)); c <= std::min(cols_ - 1, CellOf(b.x)); ++c) avoid_[Index(c, r)] = 1;
 }
 
 bool WalkGrid::AnyGoal() const { return std::any_of(goal_.begin(), goal_.end(), [](uint8_t g) { return g != 0; }); }

@@ -55,6 +55,9 @@ class WalkGrid {
   int Clearance(int c, int r) const { return clearance_[Index(c, r)]; }
   // Marks cells as goal (a point to reach rather than a red area).
   void AddGoalDisc(Point centre, double radius);
+  // Marks a rectangle of map pixels as a place to keep out of where there is another way (the boss's patrol).
+  void AddAvoidRect(Point a, Point b);
+  bool Avoid(int c, int r) const { return avoid_[Index(c, r)] != 0; }
   bool AnyGoal() const;
 
   static int CellOf(double v) { return int(v) / kCell; }
@@ -69,7 +72,7 @@ class WalkGrid {
   const MaskMap& mask_;
   std::function<bool(int, int)> goal_px_;
   int cols_ = 0, rows_ = 0;
-  std::vector<uint8_t> blocked_, goal_;
+  std::vector<uint8_t> blocked_, goal_, avoid_;
   std::vector<int> clearance_;
 };
 

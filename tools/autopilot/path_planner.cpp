@@ -9,6 +9,7 @@ namespace cw::autopilot {
 namespace {
 
 constexpr int kWantedClearance = 5;  // cells (20 px): paths keep this far from walls where they can
+constexpr double kAvoidCost = 30;    // a cell to keep out of costs this many times more
 constexpr int kStartZone = 6;        // cells around the start that may be tight (we may stand near a wall)
 
 double Penalty(int clearance) {
@@ -70,7 +71,9 @@ std::vector<Point> PlanPath(const WalkGrid& grid, Point start) {
         // No cutting of corners between two cells we may not enter.
         if (dc && dr && (!passable(c + dc, r) || !passable(c, r + dr))) continue;
         double step = (dc && dr) ? std::sqrt(2.0) : 1.0;
-        double nd = cost[size_t(i)] + step * (1 + (grid.Goal(nc, nr) ? 0 : Penalty(grid.Clearance(nc, nr))));
+        double weight = 1 + (grid.Goal(nc, nr) ? 0 : Penalty(grid.Clearance(nc, nr)));
+        if (grid.Avoid(nc, nr)) weight *= kAvoidCost;
+        double nd = cost[size_t(i)] + step * weight;
         size_t j = grid.Index(nc, nr);
         if (nd < cost[j]) {
           cost[j] = nd;

@@ -1,7 +1,7 @@
 #include "pilot.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 #include "path_planner.h"
 
@@ -13,6 +13,8 @@ constexpr double kBossRoomEngage = 170;   // at the perch the boss comes first u
 constexpr double kSafeToOpenMenu = 260;   // no enemy this close when stopping for the in-game menu
 constexpr int kReplanAfter = 120;         // passes without progress along the path
 constexpr double kPerchReached = 16, kPerchLeft = 40;
+constexpr double kBossKeepAway = 50;      // pixels around the boss's patrol line the way to the perch avoids
+constexpr double kBossRoomWalkEngage = 110;  // on the way to the perch, stop to fight only this close
 
 std::string GoalKey(const std::string& location, const Goal& goal) {
   return location + "/" + std::to_string(int(goal.kind)) + "/" + std::to_string(int(goal.red.effect)) + "/" +
@@ -144,6 +146,11 @@ const WalkGrid& Pilot::Grid(const Goal& goal) {
     }
     slot = std::make_unique<WalkGrid>(*mask_, red_goal);
     if (goal.kind != Goal::Kind::Red) slot->AddGoalDisc(goal.point, 10);
+    if (goal.kind == Goal::Kind::Boss) {
+      Point a, b;
+      BossPatrolArea(g_, kBossKeepAway, a, b);
+      slot->AddAvoidRect(a, b);
+    }
   }
   return *slot;
 }
@@ -154,6 +161,7 @@ void Pilot::Plan(const Goal& goal) {
   std::vector<Point> path = PlanPath(grid, me);
   if (path.empty()) {
     Note("no path for: " + goal.why);
+    if (goal.kind == Goal::Kind::Point) unreachable_.insert(GoalKey(location_, goal));
   } else if (goal.kind == Goal::Kind::Red) {
     const Point end = path.back();
     path.push_back(grid.GoalAreaCentre(int(end.x), int(end.y)));
@@ -183,7 +191,8 @@ void Pilot::PlayStep() {
     has_goal_ = false;
     at_perch_ = false;
   }
-  const Goal goal = NextGoal(g_, progress_);
+  Goal goal = NextGoal(g_, progress_);
+  if (unreachable_.count(GoalKey(location_, goal))) goal = NextGoal(g_, progress_, false);
   if (goal.why != noted_goal_) {
     Note("goal: " + goal.why);
     noted_goal_ = goal.why;
@@ -215,13 +224,15 @@ void Pilot::PlayStep() {
     }
   }
 
-  if (std::getenv("AUTOPILOT_TRACE")) {
+  lowest_life_ = std::min(lowest_life_, int(g_.Life.get()));
+  if (trace_) {
     Point me = PlayerOnMap(g_);
     Note("at " + std::to_string(int(me.x)) + "," + std::to_string(int(me.y)) + " play " + std::to_string(double(g_.My_x)) + "," + std::to_string(double(g_.My_y)) + " view " + std::to_string(double(g_.helpXCity)) + "," + std::to_string(double(g_.helpYCity)) + " u " + std::to_string(g_.u) + " r " +
          std::to_string(double(g_.r)) + " path " + std::to_string(follower_.path().size()) + " stalled " +
          std::to_string(follower_.stalled()) + " life " + std::to_string(g_.Life.get()));
   }
-  if (auto f = FightEnemies(g_, *mask_, kEngageRange)) {
+  const double engage = goal.kind == Goal::Kind::Boss ? kBossRoomWalkEngage : kEngageRange;
+  if (auto f = FightEnemies(g_, *mask_, engage)) {
     controls_.Apply(g_, *f);
     return;
   }

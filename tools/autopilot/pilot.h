@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,10 @@ class Pilot {
   // What happened, one line per notable moment, with the virtual time.
   const std::vector<std::string>& log() const { return log_; }
   int deaths() const { return deaths_; }
+  int lowest_life() const { return lowest_life_; }
+  const Progress& progress() const { return progress_; }
+  // Logs the player's position, heading and speed on every pass of play.
+  void set_trace(bool on) { trace_ = on; }
   int64_t shots() const { return controls_.shots(); }
 
  private:
@@ -51,6 +56,7 @@ class Pilot {
   Progress progress_;
   std::map<std::string, std::unique_ptr<MaskMap>> masks_;
   std::map<std::string, std::unique_ptr<WalkGrid>> grids_;
+  std::set<std::string> unreachable_;  // goals no path leads to
   const MaskMap* mask_ = nullptr;
   std::string location_;
   Goal goal_;
@@ -66,6 +72,8 @@ class Pilot {
   bool finished_ = false;
   int64_t finish_at_ = -1;
   int deaths_ = 0;
+  int lowest_life_ = 1 << 30;
+  bool trace_ = false;
   std::vector<std::string> log_;
 };
 

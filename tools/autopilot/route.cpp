@@ -1,7 +1,14 @@
 #include "route.h"
 
+#include <cmath>
+
 namespace cw::autopilot {
 namespace {
+
+// Which location each entry of the kit table lies in.
+constexpr const char* kKitLocations[] = {"city", "city", "city", "hut", "powerplant2", "duvave1", "duvavelab3",
+                                         "powerplant3"};
+constexpr double kLowLife = 0.4;
 
 Goal Walk(const Game& g, const std::string& to, bool key, bool lab) {
   Goal goal;
@@ -28,7 +35,38 @@ Point BossPerch(const Game& g) {
   return {w * 0.70, h / 3 - 72};
 }
 
-Goal NextGoal(const Game& g, const Progress& progress) {
+void BossPatrolArea(const Game& g, double margin, Point& top_left, Point& bottom_right) {
+  // The boss turns at a quarter and three quarters of the picture's width, measured on the play area.
+  const double w = g.e.picHelp_city_base->width;
+  const double view_x = g.helpXCity, view_y = g.helpYCity;
+  const double y = g.BossY - view_y;
+  top_left = {w * 0.25 - view_x - margin, y - margin};
+  bottom_right = {w * 0.75 - view_x + margin, y + margin};
+}
+
+std::optional<Goal> KitGoal(const Game& g, double fraction) {
+  const double max_life = 100 + 20.0 * g.Strength.get() + 5.0 * g.Vitality.get();
+  if (g.Life.get() >= fraction * max_life) return std::nullopt;
+  const double mx = double(g.My_x) - double(g.helpXCity), my = double(g.My_y) - double(g.helpYCity);
+  std::optional<Goal> best;
+  double best_d = 1e18;
+  for (size_t i = 0; i < g.FirstAidKits.size(); ++i) {
+    const KitRecord& kit = g.FirstAidKits[i];
+    if (kit.state != 'x' || g.GamePhase != kKitLocations[i]) continue;
+    double d = std::hypot(kit.x.get() - mx, kit.y.get() - my);
+    if (d >= best_d) continue;
+    best_d = d;
+    Goal goal;
+    goal.kind = Goal::Kind::Point;
+    goal.point = {double(kit.x.get()), double(kit.y.get())};
+    goal.why = "fetch the first-aid kit at " + std::to_string(kit.x.get()) + "," + std::to_string(kit.y.get());
+    best = goal;
+  }
+  return best;
+}
+
+Goal NextGoal(const Game& g, const Progress& progress, bool kits) {
+  if (auto kit = kits ? KitGoal(g, kLowLife) : std::nullopt) return *kit;
   const bool key = HasKey(g), card = HasCard(g), lab = bool(g.AccessLab);
   const std::string& here = g.GamePhase;
   if (!key) return here == "hut" ? Take(Effect::Key, "pick up the key") : Walk(g, "hut", key, lab);

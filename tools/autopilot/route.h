@@ -2,6 +2,7 @@
 // The way through the game, decided afresh on every pass from what the player holds and where it is:
 // the key in the hut, the access card in the power plant, a save and a reload, the lab button on the
 // skyscraper's second floor, then the boss in the lab.
+#include <optional>
 #include <string>
 
 #include "map_grid.h"
@@ -31,11 +32,17 @@ struct Goal {
 bool HasKey(const Game& g);
 bool HasCard(const Game& g);
 
-// The next goal in the current location.
-Goal NextGoal(const Game& g, const Progress& progress);
+// The next goal in the current location. With little life left, a first-aid kit lying here comes first.
+Goal NextGoal(const Game& g, const Progress& progress, bool kits = true);
+
+// The nearest first-aid kit of the current location when life is below `fraction` of the maximum.
+std::optional<Goal> KitGoal(const Game& g, double fraction);
 
 // Where to stand in the boss room: above the boss's patrol line (its shots then fly away from the player),
 // near one end of it and away from where its minions appear.
 Point BossPerch(const Game& g);
+// The stretch of map the patrolling boss covers, widened by `margin`: its shots start there, so they
+// can't be dodged from close by.
+void BossPatrolArea(const Game& g, double margin, Point& top_left, Point& bottom_right);
 
 }  // namespace cw::autopilot
