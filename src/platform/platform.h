@@ -9,14 +9,24 @@
 
 namespace cw {
 
+// Game-controller buttons and axes, named by where they sit on the pad (south is the lower face button).
+enum class PadButton {
+  South, East, West, North, Back, Guide, Start, LeftStick, RightStick, LeftShoulder, RightShoulder,
+  DpadUp, DpadDown, DpadLeft, DpadRight, Other
+};
+enum class PadAxis { LeftX, LeftY, RightX, RightY, LeftTrigger, RightTrigger };
+
 struct InputEvent {
-  enum class Type { KeyDown, KeyUp, MouseMove, MouseDown, MouseUp, MusicEnded, Quit };
+  enum class Type { KeyDown, KeyUp, MouseMove, MouseDown, MouseUp, MusicEnded, Quit, PadDown, PadUp, PadAxis };
   Type type = Type::Quit;
   int key = 0;     // virtual-key code: 37..40 arrows, 17 Ctrl, 13 Enter, 27 Escape, 32 Space, 'A'..'Z', '0'..'9'
   int ch = 0;      // with KeyDown: the character the key produces (13, 27, 32, letters, digits), else 0
   int button = 0;  // 1 left, 2 right, 4 middle
   int x = 0;       // window pixels of the 800 x 600 picture
   int y = 0;
+  int control = 0;  // PadDown / PadUp: a PadButton; PadAxis: a PadAxis
+  int value = 0;    // PadAxis: the position, -32768..32767 (down and right are positive)
+  int pad = 0;      // which controller, while it stays plugged in
 };
 
 // Grey-level coverage of a rendered line of text; drawn in the label's colour by the element layer.

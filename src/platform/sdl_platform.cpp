@@ -11,6 +11,9 @@
 #include <stdexcept>
 #include <thread>
 
+#include "platform/sdl_controllers.h"
+#include "platform/sdl_keys.h"
+
 namespace cw {
 
 namespace {
@@ -46,103 +49,24 @@ int GameButtons(uint32_t sdl_state) {
          ((sdl_state & SDL_BUTTON_MMASK) ? 4 : 0);
 }
 
-// Windows-style virtual-key code of a key; 0 for keys the game has no code for.
-int VirtualKey(SDL_Keycode sym, uint16_t mod) {
-  if (sym >= SDLK_a && sym <= SDLK_z) return 'A' + (sym - SDLK_a);
-  if (sym >= SDLK_0 && sym <= SDLK_9) return '0' + (sym - SDLK_0);
-  if (sym >= SDLK_F1 && sym <= SDLK_F12) return 112 + (sym - SDLK_F1);
-  if (sym >= SDLK_KP_1 && sym <= SDLK_KP_9 && (mod & KMOD_NUM)) return 97 + (sym - SDLK_KP_1);
-  switch (sym) {
-    case SDLK_BACKSPACE: return 8;
-    case SDLK_TAB: return 9;
-    case SDLK_RETURN: case SDLK_KP_ENTER: return 13;
-    case SDLK_LSHIFT: case SDLK_RSHIFT: return 16;
-    case SDLK_LCTRL: case SDLK_RCTRL: return 17;
-    case SDLK_LALT: case SDLK_RALT: return 18;
-    case SDLK_PAUSE: return 19;
-    case SDLK_CAPSLOCK: return 20;
-    case SDLK_ESCAPE: return 27;
-    case SDLK_SPACE: return 32;
-    case SDLK_PAGEUP: return 33;
-    case SDLK_PAGEDOWN: return 34;
-    case SDLK_END: return 35;
-    case SDLK_HOME: return 36;
-    case SDLK_LEFT: return 37;
-    case SDLK_UP: return 38;
-    case SDLK_RIGHT: return 39;
-    case SDLK_DOWN: return 40;
-    case SDLK_PRINTSCREEN: return 44;
-    case SDLK_INSERT: return 45;
-    case SDLK_DELETE: return 46;
-    case SDLK_LGUI: return 91;
-    case SDLK_RGUI: return 92;
-    case SDLK_APPLICATION: return 93;
-    case SDLK_KP_MULTIPLY: return 106;
-    case SDLK_KP_PLUS: return 107;
-    case SDLK_KP_MINUS: return 109;
-    case SDLK_KP_DIVIDE: return 111;
-    case SDLK_NUMLOCKCLEAR: return 144;
-    case SDLK_SCROLLLOCK: return 145;
-    case SDLK_SEMICOLON: return 186;
-    case SDLK_EQUALS: return 187;
-    case SDLK_COMMA: return 188;
-    case SDLK_MINUS: return 189;
-    case SDLK_PERIOD: return 190;
-    case SDLK_SLASH: return 191;
-    case SDLK_BACKQUOTE: return 192;
-    case SDLK_LEFTBRACKET: return 219;
-    case SDLK_BACKSLASH: return 220;
-    case SDLK_RIGHTBRACKET: return 221;
-    case SDLK_QUOTE: return 222;
-    default: break;
+// The window size that shows the picture at the largest whole factor the desktop has room for.
+void WindowedSize(int& w, int& h) {
+  w = kPictureWidth;
+  h = kPictureHeight;
+  SDL_Rect usable;
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return;
+  // Room for the window's frame and title bar.
+  int factor = std::min((usable.w - 16) / kPictureWidth, (usable.h - 48) / kPictureHeight);
+  if (factor > 1) {
+    w *= factor;
+    h *= factor;
   }
-  // The keypad without Num Lock moves like the keys printed on it.
-  bool num = mod & KMOD_NUM;
-  switch (sym) {
-    case SDLK_KP_0: return num ? 96 : 45;
-    case SDLK_KP_PERIOD: return num ? 110 : 46;
-    case SDLK_KP_1: return 35;
-    case SDLK_KP_2: return 40;
-    case SDLK_KP_3: return 34;
-    case SDLK_KP_4: return 37;
-    case SDLK_KP_5: return 12;
-    case SDLK_KP_6: return 39;
-    case SDLK_KP_7: return 36;
-    case SDLK_KP_8: return 38;
-    case SDLK_KP_9: return 33;
-    default: return 0;
-  }
-}
-
-// The character a key types, from the key itself and Shift / Caps Lock; 0 for keys that type none.
-// Only letters follow Shift: other keys give their unshifted character on every layout alike.
-int KeyCharacter(SDL_Keycode sym, uint16_t mod) {
-  if (sym >= SDLK_a && sym <= SDLK_z) {
-    bool upper = ((mod & KMOD_SHIFT) != 0) != ((mod & KMOD_CAPS) != 0);
-    return (upper ? 'A' : 'a') + (sym - SDLK_a);
-  }
-  bool num = mod & KMOD_NUM;
-  if (sym >= SDLK_KP_1 && sym <= SDLK_KP_9) return num ? '1' + (sym - SDLK_KP_1) : 0;
-  switch (sym) {
-    case SDLK_RETURN: case SDLK_KP_ENTER: return 13;
-    case SDLK_BACKSPACE: return 8;
-    case SDLK_TAB: return 9;
-    case SDLK_ESCAPE: return 27;
-    case SDLK_KP_0: return num ? '0' : 0;
-    case SDLK_KP_PERIOD: return num ? '.' : 0;
-    case SDLK_KP_MULTIPLY: return '*';
-    case SDLK_KP_PLUS: return '+';
-    case SDLK_KP_MINUS: return '-';
-    case SDLK_KP_DIVIDE: return '/';
-    default: break;
-  }
-  // Printable keys have their own character as their SDL key code.
-  return (sym >= 32 && sym < 127) ? int(sym) : 0;
 }
 
 std::runtime_error SdlError(const std::string& what) { return std::runtime_error(what + ": " + SDL_GetError()); }
 
 }  // namespace
+
 
 SdlPlatform::SdlPlatform(Options options, std::vector<uint8_t> regular_ttf, std::vector<uint8_t> bold_ttf)
     : media_(std::move(regular_ttf), std::move(bold_ttf)) {
@@ -155,11 +79,13 @@ SdlPlatform::SdlPlatform(Options options, std::vector<uint8_t> regular_ttf, std:
     CloseWindow();
     throw;
   }
+  controllers_ = std::make_unique<SdlControllers>();
   if (options.audio) OpenAudio();
 }
 
 SdlPlatform::~SdlPlatform() {
   CloseAudio();
+  controllers_.reset();
   CloseWindow();
 }
 
@@ -172,18 +98,17 @@ void SdlPlatform::RequireDisplay() {
 }
 
 void SdlPlatform::OpenWindow(bool windowed) {
-  uint32_t flags = windowed ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_FULLSCREEN_DESKTOP;
-  window_ = SDL_CreateWindow("Cinderwake", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kPictureWidth,
-                             kPictureHeight, flags);
+  // Full screen takes the desktop as it is; the window size is what leaving full screen goes back to.
+  int w, h;
+  WindowedSize(w, h);
+  uint32_t flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI | (windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  window_ = SDL_CreateWindow("Cinderwake", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h, flags);
   if (!window_) throw SdlError("Cannot open the window");
+  SDL_SetWindowMinimumSize(window_, kPictureWidth / 4, kPictureHeight / 4);
 
-  // Sharp pixels when the picture is scaled up to the screen.
-  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
   if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
   if (!renderer_) throw SdlError("Cannot draw into the window");
-  // Letterboxed 800 x 600; mouse positions come back in picture pixels.
-  if (SDL_RenderSetLogicalSize(renderer_, kPictureWidth, kPictureHeight) != 0) throw SdlError("Cannot scale");
 
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   SDL_RenderClear(renderer_);
@@ -193,6 +118,7 @@ void SdlPlatform::OpenWindow(bool windowed) {
 }
 
 void SdlPlatform::CloseWindow() {
+  note_.Forget();
   if (texture_) SDL_DestroyTexture(texture_);
   if (renderer_) SDL_DestroyRenderer(renderer_);
   if (window_) SDL_DestroyWindow(window_);
@@ -219,44 +145,64 @@ void SdlPlatform::WaitUntil(int64_t deadline) {
 
 void SdlPlatform::WaitForEvent(int64_t deadline) {
   SDL_Event sdl;
-  InputEvent event;
   while (pending_.empty()) {
+    ExpireNote();
+    // A note on screen wakes the wait when its time is over, so that it goes away on a quiet screen too.
+    int64_t until = note_on_screen_ ? note_.until() : -1;
+    if (deadline >= 0 && (until < 0 || deadline < until)) until = deadline;
     int got;
-    if (deadline < 0) {
+    if (until < 0) {
       got = SDL_WaitEvent(&sdl);
       if (!got) SDL_Delay(10);  // only on an error inside SDL: don't spin
     } else {
-      int64_t left = deadline - Ticks();
-      if (left <= 0) return;
+      int64_t left = until - Ticks();
+      if (left <= 0) {
+        if (until == deadline) return;
+        continue;
+      }
       got = SDL_WaitEventTimeout(&sdl, int(std::min<int64_t>(left, INT_MAX)));
     }
-    if (got && Translate(sdl, event)) pending_.push_back(event);
+    if (got) Translate(sdl);
   }
 }
 
 bool SdlPlatform::PollEvent(InputEvent& event) {
-  if (!pending_.empty()) {
-    event = pending_.front();
-    pending_.pop_front();
-    return true;
-  }
+  ExpireNote();
   SDL_Event sdl;
-  while (SDL_PollEvent(&sdl)) {
-    if (Translate(sdl, event)) return true;
-  }
-  return false;
+  while (pending_.empty() && SDL_PollEvent(&sdl)) Translate(sdl);
+  if (pending_.empty()) return false;
+  event = pending_.front();
+  pending_.pop_front();
+  return true;
 }
 
-bool SdlPlatform::Translate(const SDL_Event& sdl, InputEvent& event) {
-  event = InputEvent{};
+Viewport SdlPlatform::PictureViewport() const {
+  int w = 0, h = 0;
+  if (renderer_) SDL_GetRendererOutputSize(renderer_, &w, &h);
+  return FitPicture(w, h, kPictureWidth, kPictureHeight);
+}
+
+void SdlPlatform::Translate(const SDL_Event& sdl) {
+  if (controllers_ && controllers_->Translate(sdl, pending_)) return;
+  InputEvent event;
+  auto picture_point = [&](int x, int y) {
+    int window_w = 0, window_h = 0, drawable_w = 0, drawable_h = 0;
+    SDL_GetWindowSize(window_, &window_w, &window_h);
+    SDL_GetRendererOutputSize(renderer_, &drawable_w, &drawable_h);
+    Viewport v = FitPicture(drawable_w, drawable_h, kPictureWidth, kPictureHeight);
+    PicturePoint p = WindowToPicture(v, x, y, window_w, window_h, drawable_w, drawable_h, kPictureWidth, kPictureHeight);
+    event.x = p.x;
+    event.y = p.y;
+  };
   switch (sdl.type) {
     case SDL_QUIT:
       event.type = InputEvent::Type::Quit;
-      return true;
+      break;
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
+      if (WindowKey(sdl.key)) return;
       int key = VirtualKey(sdl.key.keysym.sym, sdl.key.keysym.mod);
-      if (key == 0) return false;
+      if (key == 0) return;
       event.key = key;
       if (sdl.type == SDL_KEYDOWN) {
         event.type = InputEvent::Type::KeyDown;
@@ -264,41 +210,81 @@ bool SdlPlatform::Translate(const SDL_Event& sdl, InputEvent& event) {
       } else {
         event.type = InputEvent::Type::KeyUp;
       }
-      return true;
+      break;
     }
     case SDL_MOUSEMOTION:
       event.type = InputEvent::Type::MouseMove;
       event.button = GameButtons(sdl.motion.state);
-      event.x = std::clamp(sdl.motion.x, 0, kPictureWidth - 1);
-      event.y = std::clamp(sdl.motion.y, 0, kPictureHeight - 1);
-      return true;
+      picture_point(sdl.motion.x, sdl.motion.y);
+      break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
       event.type = sdl.type == SDL_MOUSEBUTTONDOWN ? InputEvent::Type::MouseDown : InputEvent::Type::MouseUp;
       event.button = GameButton(sdl.button.button);
-      if (event.button == 0) return false;
-      event.x = std::clamp(sdl.button.x, 0, kPictureWidth - 1);
-      event.y = std::clamp(sdl.button.y, 0, kPictureHeight - 1);
-      return true;
+      if (event.button == 0) return;
+      picture_point(sdl.button.x, sdl.button.y);
+      break;
     case SDL_WINDOWEVENT:
       // Uncovered or resized: show the last frame again rather than garbage until the next one.
       if (sdl.window.event == SDL_WINDOWEVENT_EXPOSED || sdl.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
         ShowTexture();
       }
-      return false;
+      return;
     case SDL_RENDER_DEVICE_RESET:
-      // The texture was lost with the device; Present makes a new one.
+      // The textures were lost with the device; Present makes a new one.
       texture_ = nullptr;
       texture_width_ = texture_height_ = 0;
-      return false;
+      note_.Forget();
+      return;
     default:
-      if (g_music_event != 0 && sdl.type == g_music_event.load()) {
-        if (sdl.user.code != g_music_generation.load()) return false;  // a file since replaced
-        event.type = InputEvent::Type::MusicEnded;
-        return true;
-      }
-      return false;
+      if (g_music_event == 0 || sdl.type != g_music_event.load()) return;
+      if (sdl.user.code != g_music_generation.load()) return;  // a file since replaced
+      event.type = InputEvent::Type::MusicEnded;
+      break;
   }
+  pending_.push_back(event);
+}
+
+bool SdlPlatform::WindowKey(const SDL_KeyboardEvent& key) {
+  int code = key.keysym.scancode;
+  if (key.type == SDL_KEYUP) return swallowed_keys_.erase(code) > 0;
+  if (swallowed_keys_.count(code)) return true;  // held: the key repeats
+  SDL_Keycode sym = key.keysym.sym;
+  uint16_t mod = key.keysym.mod;
+  bool alt = mod & KMOD_ALT;
+  bool other_modifier = mod & (KMOD_CTRL | KMOD_GUI);
+  if (sym == SDLK_F11 || (alt && (sym == SDLK_RETURN || sym == SDLK_KP_ENTER))) {
+    ToggleFullScreen();
+  } else if (other_modifier || alt) {
+    return false;
+  } else if (sym == SDLK_MINUS || sym == SDLK_KP_MINUS) {
+    ChangeVolume(&MusicVolume::Down);
+  } else if (sym == SDLK_PLUS || sym == SDLK_EQUALS || sym == SDLK_KP_PLUS) {
+    ChangeVolume(&MusicVolume::Up);
+  } else if (sym == SDLK_m) {
+    ChangeVolume(&MusicVolume::ToggleMute);
+  } else {
+    return false;
+  }
+  swallowed_keys_.insert(code);
+  return true;
+}
+
+void SdlPlatform::ToggleFullScreen() {
+  bool full = SDL_GetWindowFlags(window_) & (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_FULLSCREEN_DESKTOP);
+  SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  ShowTexture();
+}
+
+void SdlPlatform::ChangeVolume(void (MusicVolume::*change)()) {
+  (volume_.*change)();
+  if (audio_open_) Mix_VolumeMusic(volume_.MixerLevel());
+  note_.Show(audio_open_ ? volume_.Note() : "No sound", Ticks());
+  ShowTexture();
+}
+
+void SdlPlatform::ExpireNote() {
+  if (note_on_screen_ && !note_.Showing(Ticks())) ShowTexture();
 }
 
 void SdlPlatform::Present(const Surface& frame) {
@@ -316,7 +302,16 @@ void SdlPlatform::Present(const Surface& frame) {
 
 void SdlPlatform::ShowTexture() {
   SDL_RenderClear(renderer_);
-  if (texture_) SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+  Viewport v = PictureViewport();
+  if (texture_ && v.w > 0) {
+    // Whole factors keep every pixel a sharp square; in-between sizes are smoothed.
+    SDL_SetTextureScaleMode(texture_, v.whole ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+    SDL_Rect dst{v.x, v.y, v.w, v.h};
+    SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
+  }
+  int64_t now = Ticks();
+  note_on_screen_ = note_.Showing(now);
+  note_.Draw(renderer_, media_, v, now);
   SDL_RenderPresent(renderer_);
 }
 
@@ -338,6 +333,7 @@ void SdlPlatform::OpenAudio() {
     return;
   }
   audio_open_ = true;
+  Mix_VolumeMusic(volume_.MixerLevel());
   if (g_music_event == 0) {
     uint32_t type = SDL_RegisterEvents(1);
     if (type != uint32_t(-1)) g_music_event = type;

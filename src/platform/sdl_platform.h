@@ -1,27 +1,36 @@
 #pragma once
-// The real backend: an SDL2 window showing the 800 x 600 picture, keyboard and mouse,
-// the millisecond clock and music through SDL2_mixer.
+// The real backend: an SDL2 window showing the 800 x 600 picture scaled to fit, keyboard, mouse and
+// game controllers, the millisecond clock and music through SDL2_mixer. The window's own keys
+// (full screen, music volume) are handled here and never reach the game.
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "platform/display_scaling.h"
+#include "platform/music_volume.h"
 #include "platform/platform.h"
 #include "platform/sdl_media.h"
+#include "platform/sdl_note.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
+struct SDL_KeyboardEvent;
 typedef struct _Mix_Music Mix_Music;
 union SDL_Event;
 
 namespace cw {
 
+class SdlControllers;
+
 class SdlPlatform : public Platform {
  public:
   struct Options {
-    bool windowed = false;  // an 800 x 600 resizable window instead of full screen
+    bool windowed = false;  // a resizable window instead of full screen
     bool audio = true;      // false never opens the audio device
   };
 
@@ -53,10 +62,17 @@ class SdlPlatform : public Platform {
   void OpenWindow(bool windowed);
   void CloseWindow();
   void ShowTexture();
+  Viewport PictureViewport() const;
   void OpenAudio();
   void CloseAudio();
-  // Turns one SDL event into a game event; false for events the game does not see.
-  bool Translate(const SDL_Event& sdl, InputEvent& event);
+  // Turns one SDL event into the game's events (none, one or several) at the end of pending_.
+  void Translate(const SDL_Event& sdl);
+  // The window's own keys; true when the key was one of them.
+  bool WindowKey(const SDL_KeyboardEvent& key);
+  void ToggleFullScreen();
+  void ChangeVolume(void (MusicVolume::*change)());
+  // Takes the note away once its time is over.
+  void ExpireNote();
 
   SdlMedia media_;
   SDL_Window* window_ = nullptr;
@@ -64,9 +80,14 @@ class SdlPlatform : public Platform {
   SDL_Texture* texture_ = nullptr;
   int texture_width_ = 0;
   int texture_height_ = 0;
-  std::deque<InputEvent> pending_;  // translated while waiting, handed out by PollEvent
+  std::deque<InputEvent> pending_;  // translated, handed out by PollEvent
+  std::set<int> swallowed_keys_;    // window keys held down, whose release the game must not see either
+  std::unique_ptr<SdlControllers> controllers_;
+  SdlNote note_;
+  bool note_on_screen_ = false;
 
   bool audio_open_ = false;
+  MusicVolume volume_;
   Mix_Music* music_ = nullptr;
   std::string music_file_;    // the file the game set
   std::string loaded_file_;   // the file music_ was loaded from

@@ -173,6 +173,25 @@ void Window::Route(const InputEvent& ev) {
     case T::Quit:
       if (on_close) on_close();
       break;
+    case T::PadDown:
+    case T::PadUp:
+    case T::PadAxis:
+      RoutePad(ev);
+      break;
+  }
+}
+
+void Window::RoutePad(const InputEvent& ev) {
+  bool in_play = KeyTarget() == e.picCity_base;
+  for (const PadAction& action : pad_mapping_.Map(ev, in_play)) {
+    if (!action.menu_button) {
+      Dispatch(action.key);
+    } else if (EffectivelyVisible(e.Command1) && e.Command1->Click) {
+      try {
+        e.Command1->Click();
+      } catch (const RuntimeFault&) {
+      }
+    }
   }
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "shell/controller_mapping.h"
 #include "shell/element.h"
 #include "shell/element_catalogue.h"
 
@@ -70,6 +71,8 @@ class Window {
 
  private:
   void Route(const InputEvent& event);
+  // Controller input, turned into the keys and the MENU button it stands for.
+  void RoutePad(const InputEvent& event);
   Element* KeyTarget();
   Element* TopmostAt(int x, int y, bool (*handles)(const Element&), double& local_x, double& local_y) const;
   void DrawElement(Surface& frame, const Element& el, int ox, int oy, int clip_x0, int clip_y0, int clip_x1,
@@ -84,6 +87,7 @@ class Window {
   Element* focus_ = nullptr;
   Element* pressed_ = nullptr;  // element under the pointer when the left button went down
   int shift_state_ = 0;
+  ControllerMapping pad_mapping_;
   bool dirty_ = true;
   int64_t last_present_ = 0;
 };
