@@ -89,7 +89,7 @@ std::optional<Intent> FightEnemies(const Game& g, const MaskMap& mask, double ra
   return in;
 }
 
-std::optional<Intent> FightBoss(const Game& g, const MaskMap&) {
+std::optional<Intent> FightBoss(const Game& g) {
   if (!g.MoveBoss || !g.Duvave2Boss) return std::nullopt;
   const double speed = kShotStep * std::max(1, LiveEnemyCount(g));
   double bx = g.BossX, by = g.BossY;

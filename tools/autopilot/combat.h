@@ -24,7 +24,7 @@ std::vector<Enemy> VisibleEnemies(const Game& g, const MaskMap& mask);
 std::optional<Intent> FightEnemies(const Game& g, const MaskMap& mask, double range);
 
 // Stand, turn and fire at the boss's predicted position; nothing when the boss is out of reach.
-std::optional<Intent> FightBoss(const Game& g, const MaskMap& mask);
+std::optional<Intent> FightBoss(const Game& g);
 
 // Fire when the aim is good enough for a target `distance` away and no shot already on its way will hit it.
 bool WorthFiring(const Game& g, double heading, double distance, double tx, double ty);

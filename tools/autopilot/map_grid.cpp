@@ -104,8 +104,6 @@ void WalkGrid::AddAvoidRect(Point a, Point b) {
     for (int c = std::max(0, CellOf(a.x)); c <= std::min(cols_ - 1, CellOf(b.x)); ++c) avoid_[Index(c, r)] = 1;
 }
 
-bool WalkGrid::AnyGoal() const { return std::any_of(goal_.begin(), goal_.end(), [](uint8_t g) { return g != 0; }); }
-
 bool WalkGrid::LineClear(Point a, Point b, int min_clear) const {
   double len = std::hypot(b.x - a.x, b.y - a.y);
   int steps = std::max(1, int(std::ceil(len / 2)));

@@ -58,7 +58,6 @@ class WalkGrid {
   // Marks a rectangle of map pixels as a place to keep out of where there is another way (the boss's patrol).
   void AddAvoidRect(Point a, Point b);
   bool Avoid(int c, int r) const { return avoid_[Index(c, r)] != 0; }
-  bool AnyGoal() const;
 
   static int CellOf(double v) { return int(v) / kCell; }
   static Point Centre(int c, int r) { return {c * kCell + kCell / 2.0, r * kCell + kCell / 2.0}; }

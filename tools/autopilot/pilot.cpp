@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <sstream>
 
 #include "path_planner.h"
 
@@ -176,11 +177,20 @@ void Pilot::Plan(const Goal& goal) {
 
 Intent Pilot::BossFight() {
   if (auto f = FightEnemies(g_, *mask_, kBossRoomEngage)) return *f;
-  if (auto b = FightBoss(g_, *mask_)) return *b;
+  if (auto b = FightBoss(g_)) return *b;
   // Out of reach for now: face where the boss is and wait for it to come back.
   Intent in;
   in.turn = TurnToward(g_, HeadingTowards(g_.BossX - double(g_.My_x), g_.BossY - double(g_.My_y)));
   return in;
+}
+
+void Pilot::Trace() {
+  const Point me = PlayerOnMap(g_);
+  std::ostringstream s;
+  s << "map " << int(me.x) << "," << int(me.y) << " play " << double(g_.My_x) << "," << double(g_.My_y) << " view "
+    << double(g_.helpXCity) << "," << double(g_.helpYCity) << " u " << g_.u << " r " << double(g_.r) << " life "
+    << g_.Life.get() << " path " << follower_.path().size() << " stalled " << follower_.stalled();
+  Note(s.str());
 }
 
 void Pilot::PlayStep() {
@@ -191,6 +201,8 @@ void Pilot::PlayStep() {
     has_goal_ = false;
     at_perch_ = false;
   }
+  lowest_life_ = std::min(lowest_life_, int(g_.Life.get()));
+  if (trace_) Trace();
   Goal goal = NextGoal(g_, progress_);
   if (unreachable_.count(GoalKey(location_, goal))) goal = NextGoal(g_, progress_, false);
   if (goal.why != noted_goal_) {
@@ -224,13 +236,6 @@ void Pilot::PlayStep() {
     }
   }
 
-  lowest_life_ = std::min(lowest_life_, int(g_.Life.get()));
-  if (trace_) {
-    Point me = PlayerOnMap(g_);
-    Note("at " + std::to_string(int(me.x)) + "," + std::to_string(int(me.y)) + " play " + std::to_string(double(g_.My_x)) + "," + std::to_string(double(g_.My_y)) + " view " + std::to_string(double(g_.helpXCity)) + "," + std::to_string(double(g_.helpYCity)) + " u " + std::to_string(g_.u) + " r " +
-         std::to_string(double(g_.r)) + " path " + std::to_string(follower_.path().size()) + " stalled " +
-         std::to_string(follower_.stalled()) + " life " + std::to_string(g_.Life.get()));
-  }
   const double engage = goal.kind == Goal::Kind::Boss ? kBossRoomWalkEngage : kEngageRange;
   if (auto f = FightEnemies(g_, *mask_, engage)) {
     controls_.Apply(g_, *f);

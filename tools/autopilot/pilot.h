@@ -42,6 +42,7 @@ class Pilot {
   void Note(const std::string& text);
   void OnScreen(Screen screen, bool idle);
   void PlayStep();
+  void Trace();
   void Click(const Element* el);
   const MaskMap& Mask(const std::string& location);
   const WalkGrid& Grid(const Goal& goal);
