@@ -98,20 +98,20 @@ void Apply(Game& g, int n, const SavedValue& v) {
 bool SaveGame(Game& g) {
   // The whole text is assembled before any file is touched.
   g.SaveGameText = SaveGameTextOf(g);
-  std::string final_path = g.DataFile(kSaveFileName);
-  std::string temp_path = g.DataFile(kSaveTempName);
+  std::string final_path = g.SaveFile(kSaveFileName);
+  std::string temp_path = g.SaveFile(kSaveTempName);
   if (!WriteTemporary(temp_path, g.SaveGameText + "\r\n")) return false;
   if (std::rename(temp_path.c_str(), final_path.c_str()) != 0) {
     ::unlink(temp_path.c_str());
     return false;
   }
-  SyncFolder(g.data_dir);
+  SyncFolder(g.save_dir);
   return true;
 }
 
 bool LoadGame(Game& g) {
   // A missing or unreadable file counts as no saved game.
-  auto bytes = ReadAll(g.DataFile(kSaveFileName));
+  auto bytes = ReadAll(g.SaveFile(kSaveFileName));
   if (!bytes) return false;
   CheckedSave save = CheckSaveGame(*bytes);
   if (save.result != CheckedSave::Result::Loadable) return false;

@@ -1,37 +1,45 @@
 #include "shell/app.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <random>
 #include <sstream>
 
 #include "platform/headless_platform.h"
+#include "platform/recording_platform.h"
+#include "platform/replay_platform.h"
 #include "platform/sdl_platform.h"
 #include "platform/startup_error.h"
+#include "savegame/save_format.h"
 #include "shell/command_line.h"
 #include "shell/data_check.h"
 #include "shell/embedded_assets.h"
 #include "shell/event_wiring.h"
 #include "shell/game.h"
+#include "shell/save_location.h"
 #include "shell/start_up.h"
 #include "shell/state_dump.h"
 
 namespace cw {
 namespace {
 
+namespace fs = std::filesystem;
+
 std::vector<uint8_t> Bytes(const std::string& asset) {
   auto span = EmbeddedAsset(asset);
   return {span.begin(), span.end()};
 }
 
-std::filesystem::path ProgramFolder() {
+fs::path ProgramFolder() {
   std::error_code ec;
-  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::filesystem::current_path() : exe.parent_path();
+  auto exe = fs::read_symlink("/proc/self/exe", ec);
+  return ec ? fs::current_path() : exe.parent_path();
 }
 
-bool ReadFile(const std::string& path, std::string& out) {
+bool ReadFile(const fs::path& path, std::string& out) {
   std::ifstream f(path, std::ios::binary);
   if (!f) return false;
   std::ostringstream s;
@@ -40,7 +48,7 @@ bool ReadFile(const std::string& path, std::string& out) {
   return true;
 }
 
-void RunScriptCommand(Game& g, HeadlessPlatform& platform, const ScriptCommand& c) {
+void RunScriptCommand(Game& g, Platform& platform, const ScriptCommand& c) {
   switch (c.kind) {
     case ScriptCommand::Kind::Dump: {
       std::ofstream f(c.path, std::ios::binary);
@@ -64,12 +72,63 @@ int Play(Game& g) {
     WireEvents(g);
     Form_Load(g);
     for (;;) {
+      // What start-up or the last handler changed is shown now, not after the next event.
+      if (g.ui.presents_frames) g.ui.PresentIfChanged();
       g.platform.WaitForEvent(-1);
       g.DoEvents();
     }
   } catch (const ProgramEnd& end) {
     return end.status;
   }
+}
+
+// Sets a flag for as long as it lives, also when a script's quit leaves by an exception.
+class Quiet {
+ public:
+  explicit Quiet(bool* flag) : flag_(flag) {
+    if (flag_) *flag_ = true;
+  }
+  ~Quiet() {
+    if (flag_) *flag_ = false;
+  }
+  Quiet(const Quiet&) = delete;
+  Quiet& operator=(const Quiet&) = delete;
+
+ private:
+  bool* flag_;
+};
+
+// A folder of its own for a replay's saved game, removed at the end.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    std::random_device rd;
+    path_ = fs::temp_directory_path() / ("cinderwake-replay-" + std::to_string(rd()) + std::to_string(rd()));
+    fs::create_directories(path_);
+  }
+  ~ScratchFolder() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+// The save folder a replay starts from: the saved game of the recording, or none.
+bool RestoreSavedGame(const fs::path& save_dir, const std::optional<std::string>& saved_game) {
+  fs::path file = save_dir / kSaveFileName;
+  std::error_code ec;
+  if (!saved_game) {
+    fs::remove(file, ec);
+    return !ec;
+  }
+  std::ofstream f(file, std::ios::binary | std::ios::trunc);
+  f << *saved_game;
+  return bool(f);
 }
 
 }  // namespace
@@ -89,7 +148,7 @@ int RunProgram(int argc, char** argv) {
     std::cout << "cinderwake " << CINDERWAKE_VERSION << "\n";
     return 0;
   }
-  std::filesystem::path data_dir = cl->data_dir.empty() ? ProgramFolder() / "data" : std::filesystem::path(cl->data_dir);
+  fs::path data_dir = cl->data_dir.empty() ? ProgramFolder() / "data" : fs::path(cl->data_dir);
 
   if (auto problem = CheckDataFolder(data_dir)) {
     if (cl->headless) std::cerr << "cinderwake: " << *problem << "\n";
@@ -97,29 +156,106 @@ int RunProgram(int argc, char** argv) {
     return 1;
   }
 
-  try {
-    if (cl->headless) {
-      std::string text;
-      if (!ReadFile(cl->script, text)) {
-        std::cerr << "cinderwake: can't read the script " << cl->script << "\n";
-        return 2;
-      }
-      std::vector<ScriptCommand> script;
-      try {
-        script = ParseScript(text);
-      } catch (const ScriptError& e) {
-        std::cerr << "cinderwake: " << cl->script << ": " << e.what() << "\n";
-        return 2;
-      }
-      HeadlessPlatform platform(std::move(script), cl->seed, Bytes("font_regular.ttf"), Bytes("font_bold.ttf"));
-      Game g(platform, data_dir);
-      g.ui.presents_frames = false;
-      platform.on_command = [&](const ScriptCommand& c) { RunScriptCommand(g, platform, c); };
-      platform.on_script_end = [] { throw ProgramEnd{0}; };
-      return Play(g);
+  bool replaying = !cl->replay.empty();
+  SessionLog session;
+  if (replaying) {
+    std::ifstream f(cl->replay, std::ios::binary);
+    if (!f) {
+      std::cerr << "cinderwake: can't read the recording " << cl->replay << "\n";
+      return 2;
     }
-    SdlPlatform platform({cl->windowed, true}, Bytes("font_regular.ttf"), Bytes("font_bold.ttf"));
-    Game g(platform, data_dir);
+    try {
+      session = ReadSessionLog(f);
+    } catch (const SessionLogError& e) {
+      std::cerr << "cinderwake: " << cl->replay << ": " << e.what() << "\n";
+      return 2;
+    }
+  }
+
+  std::vector<ScriptCommand> script;
+  if (cl->headless && !cl->script.empty()) {
+    std::string text;
+    if (!ReadFile(cl->script, text)) {
+      std::cerr << "cinderwake: can't read the script " << cl->script << "\n";
+      return 2;
+    }
+    try {
+      script = ParseScript(text);
+    } catch (const ScriptError& e) {
+      std::cerr << "cinderwake: " << cl->script << ": " << e.what() << "\n";
+      return 2;
+    }
+    // A replay's input is the recording's.
+    if (replaying) std::erase_if(script, [](const ScriptCommand& c) { return c.kind == ScriptCommand::Kind::Input; });
+  }
+
+  // The saved game: where the player keeps it, or for a replay a folder of its own unless one is named.
+  std::unique_ptr<ScratchFolder> scratch;
+  fs::path save_dir;
+  if (!cl->save_dir.empty()) {
+    save_dir = cl->save_dir;
+  } else if (replaying) {
+    scratch = std::make_unique<ScratchFolder>();
+    save_dir = scratch->path();
+  } else {
+    save_dir = ChooseSaveFolder(data_dir, FolderWritable(data_dir), std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  }
+  std::error_code ec;
+  fs::create_directories(save_dir, ec);
+  if (replaying && !RestoreSavedGame(save_dir, session.header.saved_game)) {
+    std::cerr << "cinderwake: can't put the recorded saved game into " << save_dir.string() << "\n";
+    return 1;
+  }
+
+  try {
+    std::unique_ptr<HeadlessPlatform> headless;
+    std::unique_ptr<SdlPlatform> window;
+    Platform* base;
+    if (cl->headless) {
+      headless = std::make_unique<HeadlessPlatform>(std::move(script), cl->seed, Bytes("font_regular.ttf"),
+                                                    Bytes("font_bold.ttf"));
+      base = headless.get();
+    } else {
+      window = std::make_unique<SdlPlatform>(SdlPlatform::Options{cl->windowed, !cl->no_audio},
+                                             Bytes("font_regular.ttf"), Bytes("font_bold.ttf"));
+      base = window.get();
+    }
+
+    std::unique_ptr<RecordingPlatform> recorder;
+    std::unique_ptr<ReplayPlatform> replayer;
+    Platform* platform = base;
+    bool* quiet = nullptr;
+    bool frames = !cl->headless;
+    if (replaying) {
+      frames = session.header.frames;
+      replayer = std::make_unique<ReplayPlatform>(*base, std::move(session), !cl->headless);
+      replayer->on_end = [] { throw ProgramEnd{0}; };
+      platform = replayer.get();
+      quiet = &replayer->quiet;
+    } else if (!cl->record.empty()) {
+      SessionHeader header;
+      header.frames = frames;
+      std::string saved;
+      if (ReadFile(save_dir / kSaveFileName, saved)) header.saved_game = saved;
+      recorder = std::make_unique<RecordingPlatform>(*base, cl->record, header);
+      platform = recorder.get();
+      quiet = &recorder->quiet;
+    }
+
+    Game g(*platform, data_dir);
+    g.save_dir = save_dir;
+    g.ui.presents_frames = frames;
+    if (replayer && !frames && window) {
+      // Recorded without a window: the replay shows the picture itself while it waits.
+      replayer->before_wait = [&] { window->Present(g.ui.Compose()); };
+    }
+    if (headless) {
+      headless->on_command = [&g, quiet, base](const ScriptCommand& c) {
+        Quiet q(quiet);  // the program's own work: not part of the session
+        RunScriptCommand(g, *base, c);
+      };
+      headless->on_script_end = [] { throw ProgramEnd{0}; };
+    }
     return Play(g);
   } catch (const std::exception& e) {
     std::cerr << "cinderwake: " << e.what() << "\n";

@@ -8,11 +8,16 @@ namespace cw {
 struct CommandLine {
   bool headless = false;
   bool windowed = false;
+  bool no_audio = false;
   bool help = false;
   bool version = false;
   std::string script;
   std::string data_dir;
+  std::string save_dir;
+  std::string record;  // write the session to this file
+  std::string replay;  // play the session in this file again
   uint64_t seed = 1;
+  bool seed_given = false;
 };
 
 // nullopt with `error` set when the options are not understood.

@@ -27,7 +27,8 @@ Game::Game(Platform& p, std::filesystem::path dir)
       ui(p, [&p](const std::string& name) { return LoadEmbedded(p, name); }),
       e(ui.e),
       MP1(p),
-      data_dir(std::move(dir)) {}
+      data_dir(std::move(dir)),
+      save_dir(data_dir) {}
 
 void Game::LoadPicture(Element* el, const std::string& file_name) {
   auto pic = platform.DecodePicture(DataFile(file_name));

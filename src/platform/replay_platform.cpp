@@ -1,0 +1,83 @@
+#include "platform/replay_platform.h"
+
+
+namespace cw {
+namespace {
+
+const char* KindName(SessionEntry::Kind kind) {
+  switch (kind) {
+    case SessionEntry::Kind::Ticks: return "a clock reading";
+    case SessionEntry::Kind::Wait: return "a wait";
+    case SessionEntry::Kind::Event: return "an event";
+    case SessionEntry::Kind::NoEvent: return "an event";
+    case SessionEntry::Kind::Seed: return "a random seed";
+  }
+  return "?";
+}
+
+}  // namespace
+
+ReplayPlatform::ReplayPlatform(Platform& inner, SessionLog log, bool paced)
+    : inner_(inner), log_(std::move(log)), paced_(paced) {}
+
+void ReplayPlatform::End() {
+  if (on_end) on_end();
+  throw std::runtime_error("the recording has ended");
+}
+
+const SessionEntry& ReplayPlatform::Take(SessionEntry::Kind kind) {
+  if (next_ >= log_.entries.size()) End();
+  const SessionEntry& entry = log_.entries[next_];
+  bool event_query = kind == SessionEntry::Kind::Event || kind == SessionEntry::Kind::NoEvent;
+  bool event_entry = entry.kind == SessionEntry::Kind::Event || entry.kind == SessionEntry::Kind::NoEvent;
+  if (event_query ? !event_entry : entry.kind != kind) {
+    throw ReplayMismatch("the game asked for " + std::string(KindName(kind)) + " where the recording holds " +
+                         KindName(entry.kind) + " (entry " + std::to_string(next_ + 1) + ")");
+  }
+  ++next_;
+  return entry;
+}
+
+void ReplayPlatform::Reach(int64_t t) {
+  if (!paced_) {
+    inner_.WaitUntil(t);
+    return;
+  }
+  if (!started_) {
+    started_ = true;
+    recorded_start_ = t;
+    inner_start_ = inner_.Ticks();
+  }
+  // Watching in a window: the window stays alive (and can be closed) while the replay waits.
+  int64_t until = inner_start_ + (t - recorded_start_);
+  if (before_wait && inner_.Ticks() < until) before_wait();
+  for (;;) {
+    InputEvent e;
+    while (inner_.PollEvent(e))
+      if (e.type == InputEvent::Type::Quit) End();
+    if (inner_.Ticks() >= until) return;
+    inner_.WaitForEvent(until);
+  }
+}
+
+int64_t ReplayPlatform::Ticks() {
+  if (quiet) return inner_.Ticks();
+  int64_t t = Take(SessionEntry::Kind::Ticks).value;
+  if (paced_) Reach(t);
+  return t;
+}
+
+void ReplayPlatform::WaitUntil(int64_t) { Reach(Take(SessionEntry::Kind::Wait).value); }
+
+void ReplayPlatform::WaitForEvent(int64_t) { Reach(Take(SessionEntry::Kind::Wait).value); }
+
+bool ReplayPlatform::PollEvent(InputEvent& event) {
+  const SessionEntry& entry = Take(SessionEntry::Kind::Event);
+  if (entry.kind == SessionEntry::Kind::NoEvent) return false;
+  event = entry.event;
+  return true;
+}
+
+uint64_t ReplayPlatform::RandomSeed() { return uint64_t(Take(SessionEntry::Kind::Seed).value); }
+
+}  // namespace cw

@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "platform/recording_platform.h"
+#include "platform/replay_platform.h"
+#include "platform/session_log.h"
+#include "savegame/save_format.h"
+#include "screens_fixtures.h"
+#include "support/test_game.h"
+
+namespace cw::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// From the splash through New Game into play: a walk, a turn, a shot, then the in-game menu's Save game
+// and more walking.
+std::string Session(const fs::path& dump) {
+  return "5500 key Down\n"
+         "5600 key Down\n"
+         "5700 key Enter\n"
+         "6500 key Enter\n"
+         "14000 key Enter\n"
+         "15000 key down Up\n"
+         "15500 key Ctrl\n"
+         "15700 key down Left\n"
+         "15900 key up Left\n"
+         "16000 key up Up\n"
+         "16200 click 740 50\n"
+         "16500 key Down\n"
+         "16600 key Enter\n"
+         "17000 key down Up\n"
+         "17600 key up Up\n"
+         "18000 dump " + dump.string() + "\n";
+}
+
+std::string Saved(const fs::path& dir) { return ReadBytes(dir / "SaveGame.txt"); }
+
+TEST(RecordReplayTest, AReplayReachesTheSameStateAndSavedGame) {
+  DataCopy recorded, replayed;
+  fs::path recording = recorded.path() / "session.txt";
+  auto r = RunHeadless(recorded.path(), Session(recorded.path() / "final.json"),
+                       {"--data-dir", recorded.path().string(), "--record", recording.string()});
+  ASSERT_EQ(r.status, 0) << r.out;
+  auto original = ReadJson(recorded.path() / "final.json");
+  // The session saved in play and went on playing.
+  ASSERT_EQ(original["state"]["GamePhase"], "city");
+  EXPECT_EQ(original["state"]["ShotsFired"], 1);
+  EXPECT_EQ(original["focus"], "picCity_base");
+  EXPECT_EQ(SplitSaveLines(Saved(recorded.path())).size(), 17u);
+
+  // The replay's saved game goes to a folder of its own, which starts as the recording did: without one.
+  fs::path saves = replayed.path() / "saves";
+  r = RunHeadless(replayed.path(), "18000 dump " + (replayed.path() / "final.json").string() + "\n",
+                  {"--replay", recording.string(), "--data-dir", replayed.path().string(), "--save-dir", saves.string()});
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(ReadJson(replayed.path() / "final.json"), original);
+  EXPECT_EQ(Saved(saves), Saved(recorded.path()));
+  // The replay's own data folder keeps the saved game it had.
+  EXPECT_EQ(Saved(replayed.path()), Saved(DataCopy().path()));
+}
+
+TEST(RecordReplayTest, ARecordingCarriesTheSavedGameItStartedFrom) {
+  DataCopy recorded, replayed;
+  WriteBytes(recorded.path() / "SaveGame.txt",
+             CrLfLines({"-6", "-458", "city", "171", "376", "3", "1", "2", "0", "4", "120", "500", "3", "150", "True",
+                        "False", "0"}));
+  fs::path recording = recorded.path() / "session.txt";
+  // Continue Game, then a short walk.
+  auto r = RunHeadless(recorded.path(),
+                       "5500 key Down\n5600 key Down\n5700 key Down\n5800 key Enter\n"
+                       "6500 key down Up\n7000 key up Up\n7500 dump " + (recorded.path() / "final.json").string() + "\n",
+                       {"--data-dir", recorded.path().string(), "--record", recording.string()});
+  ASSERT_EQ(r.status, 0) << r.out;
+  auto original = ReadJson(recorded.path() / "final.json");
+  ASSERT_EQ(original["state"]["Level"], 3);
+  ASSERT_EQ(original["focus"], "picCity_base");
+
+  r = RunHeadless(replayed.path(), "7500 dump " + (replayed.path() / "final.json").string() + "\n",
+                  {"--replay", recording.string(), "--data-dir", replayed.path().string()});
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(ReadJson(replayed.path() / "final.json"), original);
+  // Without --save-dir the replay's saved game went to a scratch folder, not into the data folder.
+  EXPECT_EQ(Saved(replayed.path()), Saved(DataCopy().path()));
+}
+
+// ---- The recording file and the two platforms
+
+TEST(SessionLogTest, EntriesReadBackAsWritten) {
+  std::stringstream file;
+  WriteSessionHeader(file, {false, std::string("NoSaveGame\r\n")});
+  InputEvent pad;
+  pad.type = InputEvent::Type::PadAxis;
+  pad.control = int(PadAxis::LeftY);
+  pad.value = -32768;
+  pad.pad = 3;
+  WriteSessionEntry(file, {SessionEntry::Kind::Ticks, 1234, {}});
+  WriteSessionEntry(file, {SessionEntry::Kind::Event, 0, {InputEvent::Type::KeyDown, 13, 13, 0, 0, 0}});
+  WriteSessionEntry(file, {SessionEntry::Kind::Event, 0, pad});
+  WriteSessionEntry(file, {SessionEntry::Kind::NoEvent, 0, {}});
+  WriteSessionEntry(file, {SessionEntry::Kind::Wait, 1254, {}});
+  WriteSessionEntry(file, {SessionEntry::Kind::Seed, int64_t(0xFEDCBA9876543210ull), {}});
+  EXPECT_EQ(file.str(),
+            "cinderwake-session 1\nframes 0\nsave 4e6f5361766547616d650d0a\n"
+            "T 1234\nE KeyDown 13 13 0 0 0 0 0 0\nE PadAxis 0 0 0 0 0 1 -32768 3\nP\nW 1254\nS 18364758544493064720\n");
+
+  SessionLog log = ReadSessionLog(file);
+  EXPECT_FALSE(log.header.frames);
+  EXPECT_EQ(log.header.saved_game, "NoSaveGame\r\n");
+  ASSERT_EQ(log.entries.size(), 6u);
+  EXPECT_EQ(log.entries[0].value, 1234);
+  EXPECT_EQ(log.entries[1].event.type, InputEvent::Type::KeyDown);
+  EXPECT_EQ(log.entries[1].event.ch, 13);
+  EXPECT_EQ(log.entries[2].event.type, InputEvent::Type::PadAxis);
+  EXPECT_EQ(log.entries[2].event.value, -32768);
+  EXPECT_EQ(log.entries[2].event.pad, 3);
+  EXPECT_EQ(log.entries[3].kind, SessionEntry::Kind::NoEvent);
+  EXPECT_EQ(uint64_t(log.entries[5].value), 0xFEDCBA9876543210ull);
+}
+
+TEST(SessionLogTest, DamagedFilesNameTheLine) {
+  auto error = [](const std::string& text) {
+    std::istringstream in(text);
+    try {
+      ReadSessionLog(in);
+    } catch (const SessionLogError& e) {
+      return std::string(e.what());
+    }
+    return std::string("read");
+  };
+  EXPECT_EQ(error("hello\n"), "line 1: not a recorded session");
+  EXPECT_EQ(error("cinderwake-session 1\nframes 2\nsave -\n"), "line 2: frames is 0 or 1");
+  EXPECT_EQ(error("cinderwake-session 1\nframes 1\nsave 4e6\n"), "line 3: the saved game is not hex");
+  EXPECT_EQ(error("cinderwake-session 1\nframes 1\nsave -\nT 5\nE Jump 1 2 3 4 5 6 7 8\n"), "line 5: unknown event Jump");
+  EXPECT_EQ(error("cinderwake-session 1\nframes 1\nsave -\nE KeyUp 1 2\n"), "line 4: an event has nine numbers");
+  EXPECT_EQ(error("cinderwake-session 1\nframes 1\nsave -\nT 5 6\n"), "line 4: unexpected \"6\"");
+  EXPECT_EQ(error("cinderwake-session 1\nframes 1\nsave -\nX\n"), "line 4: unknown entry");
+  EXPECT_EQ(error("cinderwake-session 1\nframes 1\nsave -\nT 5\nP\n"), "read");
+}
+
+struct Ended {};
+
+TEST(ReplayPlatformTest, HandsOutTheRecordingAndEndsWithIt) {
+  TestGame t;
+  std::string path = (fs::temp_directory_path() / "cinderwake-replay-unit.txt").string();
+  {
+    RecordingPlatform rec(t.platform, path, {true, std::nullopt});
+    t.platform.Inject({InputEvent::Type::KeyDown, 38, 0, 0, 0, 0});
+    rec.WaitUntil(40);
+    InputEvent e;
+    EXPECT_TRUE(rec.PollEvent(e));
+    EXPECT_FALSE(rec.PollEvent(e));
+    EXPECT_EQ(rec.Ticks(), 40);
+    rec.quiet = true;
+    EXPECT_EQ(rec.Ticks(), 40);  // not recorded
+    rec.quiet = false;
+    rec.RandomSeed();
+  }
+  std::ifstream in(path);
+  SessionLog log = ReadSessionLog(in);
+  fs::remove(path);
+  ASSERT_EQ(log.entries.size(), 5u);
+  uint64_t seed = uint64_t(log.entries[4].value);
+
+  HeadlessPlatform inner({}, 1, {}, {});
+  ReplayPlatform replay(inner, log, false);
+  replay.on_end = [] { throw Ended{}; };
+  replay.WaitForEvent(-1);
+  EXPECT_EQ(inner.Ticks(), 40);  // the inner clock follows the recorded waits
+  InputEvent e;
+  ASSERT_TRUE(replay.PollEvent(e));
+  EXPECT_EQ(e.key, 38);
+  EXPECT_FALSE(replay.PollEvent(e));
+  EXPECT_EQ(replay.Ticks(), 40);
+  EXPECT_EQ(replay.RandomSeed(), seed);
+  EXPECT_EQ(replay.position(), replay.size());
+  EXPECT_THROW(replay.Ticks(), Ended);
+}
+
+TEST(ReplayPlatformTest, AGameThatAsksForSomethingElseIsToldWhere) {
+  SessionLog log;
+  log.entries.push_back({SessionEntry::Kind::Ticks, 7, {}});
+  HeadlessPlatform inner({}, 1, {}, {});
+  ReplayPlatform replay(inner, log, false);
+  try {
+    replay.RandomSeed();
+    FAIL() << "no mismatch reported";
+  } catch (const ReplayMismatch& e) {
+    EXPECT_STREQ(e.what(), "the game asked for a random seed where the recording holds a clock reading (entry 1)");
+  }
+}
+
+}  // namespace
+}  // namespace cw::test

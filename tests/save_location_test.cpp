@@ -1,0 +1,47 @@
+#include "shell/save_location.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "play_fixtures.h"
+
+namespace cw::test {
+namespace {
+
+TEST(SaveLocationTest, AWritableDataFolderKeepsTheSavedGame) {
+  EXPECT_EQ(ChooseSaveFolder("/games/cinderwake/data", true, "/home/ann/.data", "/home/ann"),
+            "/games/cinderwake/data");
+}
+
+TEST(SaveLocationTest, OtherwiseThePlayersDataFolderFromTheEnvironment) {
+  EXPECT_EQ(ChooseSaveFolder("/usr/lib/cinderwake/data", false, "/home/ann/.data", "/home/ann"),
+            "/home/ann/.data/cinderwake");
+}
+
+TEST(SaveLocationTest, WithoutXdgDataHomeTheDefaultUnderHome) {
+  EXPECT_EQ(ChooseSaveFolder("/usr/lib/cinderwake/data", false, nullptr, "/home/ann"),
+            "/home/ann/.local/share/cinderwake");
+  EXPECT_EQ(ChooseSaveFolder("/usr/lib/cinderwake/data", false, "", "/home/ann"),
+            "/home/ann/.local/share/cinderwake");
+}
+
+TEST(SaveLocationTest, RelativeEnvironmentValuesAreIgnored) {
+  EXPECT_EQ(ChooseSaveFolder("/usr/lib/cinderwake/data", false, "data", "/home/ann"),
+            "/home/ann/.local/share/cinderwake");
+  EXPECT_EQ(ChooseSaveFolder("/usr/lib/cinderwake/data", false, "data", "ann"), "/usr/lib/cinderwake/data");
+  EXPECT_EQ(ChooseSaveFolder("/usr/lib/cinderwake/data", false, nullptr, nullptr), "/usr/lib/cinderwake/data");
+}
+
+TEST(SaveLocationTest, WritableFoldersAreTold) {
+  ScratchDir dir;
+  EXPECT_TRUE(FolderWritable(dir.path()));
+  EXPECT_FALSE(FolderWritable(dir.path() / "missing"));
+  if (::geteuid() != 0) {  // root may write anywhere
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    EXPECT_FALSE(FolderWritable(dir.path()));
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
+  }
+}
+
+}  // namespace
+}  // namespace cw::test
