@@ -1,0 +1,94 @@
+"""`cmake --install` into a scratch prefix, then the installed game run from there: found by its link in
+bin, its data beside the program, the desktop entry and the icon in place, and the saved game kept in
+the data folder when it can be written, else in $XDG_DATA_HOME/cinderwake.
+"""
+import configparser
+import json
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+from PIL import Image
+
+cmake, build_dir = sys.argv[1], sys.argv[2]
+
+# From the menu into a new game, then the in-game menu's Save game.
+SESSION = ("5500 key Down\n5600 key Down\n5700 key Enter\n6500 key Enter\n14000 key Enter\n"
+           "15000 click 740 50\n15500 key Down\n15600 key Enter\n16000 dump {dump}\n")
+
+
+def run(cmd, **kw):
+    r = subprocess.run(cmd, capture_output=True, text=True, **kw)
+    assert r.returncode == 0, f"{' '.join(cmd)} failed ({r.returncode}): {r.stdout}{r.stderr}"
+    return r
+
+
+def play(program, folder, env, as_nobody=False):
+    script = os.path.join(folder, "script.txt")
+    dump = os.path.join(folder, "dump.json")
+    with open(script, "w") as f:
+        f.write(SESSION.format(dump=dump))
+    cmd = [program, "--headless", "--script", script]
+    if as_nobody:
+        cmd = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", *cmd]
+    run(cmd, env=env, timeout=60)
+    with open(dump) as f:
+        return json.load(f)
+
+
+def main():
+    prefix = tempfile.mkdtemp(prefix="cinderwake-install-")
+    os.chmod(prefix, 0o755)
+    try:
+        run([cmake, "--install", build_dir, "--prefix", prefix])
+        program = os.path.join(prefix, "bin", "cinderwake")
+        home = os.path.join(prefix, "lib", "cinderwake")
+        data = os.path.join(home, "data")
+        assert os.path.islink(program) and os.path.realpath(program) == os.path.join(home, "cinderwake")
+        assert os.path.isfile(os.path.join(data, "city.jpg")) and os.path.isfile(os.path.join(data, "music.mp3"))
+        assert not os.path.exists(os.path.join(data, "SaveGame.txt")), "the build's saved game was installed"
+
+        entry = configparser.ConfigParser(interpolation=None)
+        entry.read(os.path.join(prefix, "share", "applications", "cinderwake.desktop"))
+        assert entry["Desktop Entry"]["Exec"] == program, entry["Desktop Entry"]["Exec"]
+        assert entry["Desktop Entry"]["Icon"] == "cinderwake"
+        icon = Image.open(os.path.join(prefix, "share", "icons", "hicolor", "64x64", "apps", "cinderwake.png"))
+        assert icon.size == (64, 64)
+
+        assert run([program, "--version"]).stdout.startswith("cinderwake ")
+
+        # A data folder the player may write keeps the saved game.
+        work = tempfile.mkdtemp(prefix="cinderwake-player-", dir=prefix)
+        os.chmod(work, 0o777)
+        env = dict(os.environ, XDG_DATA_HOME=os.path.join(work, "xdg"), HOME=work)
+        dump = play(program, work, env)
+        assert dump["music"] == {"file": "music.mp3", "playing": True}, dump["music"]  # found beside the program
+        assert dump["state"]["TextSMS"] == "Game successfully saved !", dump["state"]["TextSMS"]
+        assert os.path.isfile(os.path.join(data, "SaveGame.txt"))
+        assert not os.path.exists(os.path.join(work, "xdg"))
+        print("install: the saved game went to the writable data folder")
+        os.remove(os.path.join(data, "SaveGame.txt"))
+
+        # Installed for everyone: the player's own data folder, created on demand.
+        if os.geteuid() == 0 and shutil.which("setpriv"):
+            dump = play(program, work, env, as_nobody=True)
+        elif os.geteuid() != 0:
+            os.chmod(data, 0o555)
+            dump = play(program, work, env)
+        else:
+            print("install: no way to play as a user who may not write the data folder; skipped")
+            return
+        assert dump["state"]["TextSMS"] == "Game successfully saved !", dump["state"]["TextSMS"]
+        assert os.path.isfile(os.path.join(work, "xdg", "cinderwake", "SaveGame.txt"))
+        assert not os.path.exists(os.path.join(data, "SaveGame.txt"))
+        print("install: the saved game went to $XDG_DATA_HOME/cinderwake")
+    finally:
+        for root, dirs, _ in os.walk(prefix):
+            for d in dirs:
+                os.chmod(os.path.join(root, d), 0o755)
+        shutil.rmtree(prefix, ignore_errors=True)
+
+
+main()
