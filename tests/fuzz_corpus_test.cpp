@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "platform/headless_script.h"
+#include "savegame/save_format.h"
 
 namespace cw {
 namespace {
@@ -33,6 +34,22 @@ TEST(FuzzCorpusTest, ScriptParserAcceptsOrRefusesEveryInputCleanly) {
     }
   }
   EXPECT_GT(accepted, 0u);
+}
+
+TEST(FuzzCorpusTest, SavedGameCheckLoadsWholeOrRefusesWhole) {
+  auto files = Corpus("savegame");
+  ASSERT_GE(files.size(), 3u);
+  size_t loadable = 0;
+  for (const auto& text : files) {
+    auto checked = CheckSaveGame(text);
+    if (checked.result == CheckedSave::Result::Loadable) {
+      EXPECT_LE(checked.values.size(), 17u);
+      ++loadable;
+    } else {
+      EXPECT_TRUE(checked.values.empty());
+    }
+  }
+  EXPECT_GT(loadable, 0u);
 }
 
 }  // namespace
