@@ -1,7 +1,8 @@
-"""The real program under a virtual X server at several window sizes: full screen at twice the size,
-a window of the same size after F11, a larger window, and a window smaller than the picture.
-Each time the picture must be scaled (by a whole factor where one fits), centred on black, and the
-mouse must land on the picture pixel under it. Screenshots are compared with the headless twin's.
+"""The real program under a virtual X server with a window manager: full screen at 2048x1536 (twice the
+picture) and at 1920x1080 (once, without a sound device), a window after F11, resized larger and smaller
+than the picture, and Alt+Enter back. Each time the picture must be scaled (by a whole factor where one
+fits) and centred on black, the mouse must land on the picture pixel under it, and a volume key shows a
+short note. Screenshots are compared with the headless twin's.
 """
 import os
 import shutil
@@ -29,9 +30,9 @@ def brightness(img, box):
 
 
 class Session:
-    def __init__(self, work, display):
+    def __init__(self, work, display, audio_driver):
         self.work, self.display = work, display
-        self.env = dict(os.environ, DISPLAY=display, SDL_AUDIODRIVER="dummy")
+        self.env = dict(os.environ, DISPLAY=display, SDL_AUDIODRIVER=audio_driver)
         self.shots = 0
 
     def xdotool(self, *args):
@@ -95,15 +96,22 @@ def expect_picture(s, window, expected, x, y, w, h, what, timeout=10, detail=NEW
 class Desktop:
     """A virtual X screen of the given size with a window manager, and the game started on it."""
 
-    def __init__(self, work, data, size, number):
+    def __init__(self, work, data, size, number, audio_driver):
         self.size = size
         display = f":{190 + (os.getpid() + number) % 100}"
         self.xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", f"{size[0]}x{size[1]}x24", "-nolisten", "tcp"],
                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.wm = self.game = None
-        self.s = Session(work, display)
+        self.s = Session(work, display, audio_driver)
+        try:
+            self.start(data)
+        except BaseException:
+            self.stop()
+            raise
+
+    def start(self, data):
         for _ in range(50):
-            if subprocess.run(["xdpyinfo", "-display", display], capture_output=True).returncode == 0:
+            if subprocess.run(["xdpyinfo", "-display", self.s.display], capture_output=True).returncode == 0:
                 break
             time.sleep(0.1)
         # Full screen is granted by the window manager, as on a desktop.
@@ -112,14 +120,17 @@ class Desktop:
         time.sleep(1.0)
         self.game = subprocess.Popen([program, "--data-dir", data], env=self.s.env)
         self.window = self.s.xdotool("search", "--sync", "--onlyvisible", "--name", "^Cinderwake$").split()[0]
-        self.s.wait_for_size(self.window, size)
+        self.s.wait_for_size(self.window, self.size)
+
+    def stop(self):
+        for p in (self.game, self.wm, self.xvfb):
+            if p and p.poll() is None:
+                p.terminate()
+                p.wait(10)
 
     def close(self):
         alive = self.game.poll() is None
-        for p in (self.game, self.wm, self.xvfb):
-            if p:
-                p.terminate()
-                p.wait(10)
+        self.stop()
         assert alive, "the game ended by itself"
 
 
@@ -135,6 +146,23 @@ def full_screen(d, menu, new_game):
     expect_picture(s, window, new_game, x, y, 800 * factor, 600 * factor, what + ", the mouse over New Game")
     s.xdotool("mousemove", "--window", window, "10", "10")  # off the entries: the highlight goes
     expect_picture(s, window, menu, x, y, 800 * factor, 600 * factor, what + ", the mouse off the entries")
+
+
+def volume_note(d, menu):
+    """A volume key shows a short note at the bottom right of the picture, which then goes away."""
+    s, window = d.s, d.window
+    x, y = (d.size[0] - 800) // 2, (d.size[1] - 600) // 2
+    corner = (680, 550, 800, 600)
+    s.xdotool("key", "--window", window, "minus")
+    shown = False
+    deadline = time.time() + 10
+    while not shown:
+        picture = s.shot(window).crop((x, y, x + 800, y + 600))
+        shown = mean_difference(picture.crop(corner), menu.crop(corner)) > 8
+        assert shown or time.time() < deadline, "no note after the volume key"
+    assert mean_difference(picture.crop((0, 0, 680, 550)), menu.crop((0, 0, 680, 550))) < 3
+    print("window scaling: a volume key shows its note over the picture")
+    expect_picture(s, window, menu, x, y, 800, 600, "the note has gone", detail=corner)
 
 
 def windows(d, menu):
@@ -183,12 +211,15 @@ def main():
     menu = Image.open(f"{work}/menu.png").convert("RGB")
     new_game = Image.open(f"{work}/new_game.png").convert("RGB")
     try:
-        for number, size in enumerate([(2048, 1536), (1920, 1080)]):
-            d = Desktop(work, data, size, number)
+        # The second desktop has no sound device: the game plays on silently.
+        for number, (size, audio) in enumerate([((2048, 1536), "dummy"), ((1920, 1080), "no-such-device")]):
+            d = Desktop(work, data, size, number, audio)
             try:
                 full_screen(d, menu, new_game)
                 if size == (2048, 1536):
                     windows(d, menu)
+                else:
+                    volume_note(d, menu)
             finally:
                 d.close()
     finally:
