@@ -10,6 +10,8 @@ add_custom_command(
   VERBATIM)
 add_custom_target(cinderwake_icon ALL DEPENDS ${CW_ICON})
 add_dependencies(cinderwake_icon cinderwake_assets)
+# Whatever builds the program builds what installing it needs.
+add_dependencies(cinderwake cinderwake_icon)
 
 install(TARGETS cinderwake RUNTIME DESTINATION lib/cinderwake)
 # A fresh installation has no saved game; the build folder's own one stays behind.
