@@ -1,4 +1,5 @@
-"""The real program in a real window under a virtual X server: the splash, then the menu after a key.
+"""The real program in a real window under a virtual X server: the splash, the menu after a key, and the
+abilities screen after New Game chosen with the keys and the opening story closed.
 
 Screenshots of the window are compared with what the headless twin draws for the same moments.
 """
@@ -28,6 +29,16 @@ def window_shot(display, window, path):
     return Image.open(path)
 
 
+def wait_for(display, window, path, expected, what, seconds):
+    deadline = time.time() + seconds
+    while True:
+        d = mean_difference(window_shot(display, window, path), expected)
+        if d < 4:
+            return
+        assert time.time() < deadline, f"the window does not show {what} (mean difference {d:.1f})"
+        time.sleep(0.2)
+
+
 def main():
     work = tempfile.mkdtemp(prefix="cinderwake-window-")
     data = os.path.join(work, "data")
@@ -35,10 +46,14 @@ def main():
     # What the window must show: the headless twin's pictures of the same moments.
     script = os.path.join(work, "script.txt")
     with open(script, "w") as f:
-        f.write(f"4999 screenshot {work}/splash.png\n5100 screenshot {work}/menu.png\n")
+        f.write(f"4999 screenshot {work}/splash.png\n5100 screenshot {work}/menu.png\n"
+                "5100 mouse move 5 5\n5200 key Down\n5300 key Down\n5400 key Enter\n"
+                f"9500 screenshot {work}/story.png\n9500 key Space\n15500 screenshot {work}/abilities.png\n")
     run([program, "--headless", "--script", script, "--data-dir", data])
     expected_splash = Image.open(f"{work}/splash.png")
     expected_menu = Image.open(f"{work}/menu.png")
+    expected_story = Image.open(f"{work}/story.png")
+    expected_abilities = Image.open(f"{work}/abilities.png")
 
     display = f":{90 + os.getpid() % 100}"
     xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
@@ -64,8 +79,17 @@ def main():
         menu = window_shot(display, window, f"{work}/real_menu.png")
         d = mean_difference(menu, expected_menu)
         assert d < 4, f"the window does not show the menu after a key (mean difference {d:.1f})"
+
+        # New Game from the keys. The opening story opens out for about 3 s and ignores keys until it is
+        # whole; then a key closes it (about 5 s) and the abilities screen follows.
+        run(["xdotool", "mousemove", "--window", window, "5", "5"], env=env)
+        for key in ("Down", "Down", "Return"):
+            run(["xdotool", "key", "--window", window, key], env=env)
+        wait_for(display, window, f"{work}/real_story.png", expected_story, "the whole story page", 10)
+        run(["xdotool", "key", "--window", window, "space"], env=env)
+        wait_for(display, window, f"{work}/real_abilities.png", expected_abilities, "the abilities screen", 15)
         assert game.poll() is None, "the game ended by itself"
-        print("real window: splash and menu shown")
+        print("real window: splash, menu and abilities screen shown")
     finally:
         if game:
             game.terminate()

@@ -7,7 +7,10 @@
 #include <atomic>
 #include <chrono>
 #include <climits>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <stdexcept>
 #include <thread>
 
@@ -63,6 +66,46 @@ void WindowedSize(int& w, int& h) {
   }
 }
 
+// Without a render node there is no graphics driver, and OpenGL would be a software rasteriser.
+bool HasGraphicsDevice() {
+#ifdef __linux__
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator("/dev/dri", error))
+    if (entry.path().filename().string().rfind("renderD", 0) == 0) return true;
+  return false;
+#else
+  return true;
+#endif
+}
+
+// True for an OpenGL renderer whose "GPU" is the CPU (llvmpipe, softpipe and the like).
+bool DrawsOnTheCpu(SDL_Renderer* renderer) {
+  SDL_RendererInfo info;
+  if (SDL_GetRendererInfo(renderer, &info) != 0 || std::strncmp(info.name, "opengl", 6) != 0) return false;
+  using GetString = const unsigned char* (*)(unsigned);
+  auto get_string = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  const unsigned char* name = get_string ? get_string(0x1F01 /* GL_RENDERER */) : nullptr;
+  if (!name) return false;
+  const char* n = reinterpret_cast<const char*>(name);
+  return std::strstr(n, "llvmpipe") || std::strstr(n, "softpipe") || std::strstr(n, "Software Rasterizer") ||
+         std::strstr(n, "swrast");
+}
+
+// A graphics card scales and shows the picture almost for free. A software rasteriser standing in for one
+// costs several times SDL's own blitter and loads a whole compiler, so then SDL draws straight into the
+// window instead.
+SDL_Renderer* CreateRenderer(SDL_Window* window) {
+  const char* asked = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+  if (asked && *asked) return SDL_CreateRenderer(window, -1, 0);  // the player's own choice
+  if (HasGraphicsDevice()) {
+    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+    if (renderer && !DrawsOnTheCpu(renderer)) return renderer;
+    if (renderer) SDL_DestroyRenderer(renderer);
+  }
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+}
+
 std::runtime_error SdlError(const std::string& what) { return std::runtime_error(what + ": " + SDL_GetError()); }
 
 }  // namespace
@@ -106,9 +149,16 @@ void SdlPlatform::OpenWindow(bool windowed) {
   if (!window_) throw SdlError("Cannot open the window");
   SDL_SetWindowMinimumSize(window_, kPictureWidth / 4, kPictureHeight / 4);
 
-  renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
-  if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  renderer_ = CreateRenderer(window_);
   if (!renderer_) throw SdlError("Cannot draw into the window");
+  // Drawn on the CPU into the window, the texture takes the window's own layout, so no blit converts.
+  SDL_RendererInfo info;
+  texture_format_ = kFrameFormat;
+  if (SDL_GetRendererInfo(renderer_, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE)) {
+    uint32_t window_format = SDL_GetWindowPixelFormat(window_);
+    if (window_format == SDL_PIXELFORMAT_RGB888 || window_format == SDL_PIXELFORMAT_ARGB8888)
+      texture_format_ = SDL_PIXELFORMAT_RGB888;
+  }
 
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   SDL_RenderClear(renderer_);
@@ -291,18 +341,47 @@ void SdlPlatform::Present(const Surface& frame) {
   if (frame.Empty() || frame.pixels.size() != size_t(frame.width) * size_t(frame.height)) return;
   if (!texture_ || texture_width_ != frame.width || texture_height_ != frame.height) {
     if (texture_) SDL_DestroyTexture(texture_);
-    texture_ = SDL_CreateTexture(renderer_, kFrameFormat, SDL_TEXTUREACCESS_STREAMING, frame.width, frame.height);
+    texture_ = SDL_CreateTexture(renderer_, texture_format_, SDL_TEXTUREACCESS_STREAMING, frame.width, frame.height);
     if (!texture_) return;
     texture_width_ = frame.width;
     texture_height_ = frame.height;
   }
-  SDL_UpdateTexture(texture_, nullptr, frame.pixels.data(), frame.width * 4);
+  if (texture_format_ == kFrameFormat) {
+    SDL_UpdateTexture(texture_, nullptr, frame.pixels.data(), frame.width * 4);
+  } else {
+    // Red and blue trade places on the way in, so that showing the texture is a plain copy.
+    void* pixels = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) return;
+    const int width = frame.width, height = frame.height;  // locals: the stores can't change them
+    for (int y = 0; y < height; ++y) {
+      const uint32_t* src = frame.Row(y);
+      auto* dst = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(pixels) + size_t(y) * pitch);
+      for (int x = 0; x < width; ++x) {
+        uint32_t p = src[x];
+        dst[x] = (p & 0x0000FF00u) | ((p & 0xFFu) << 16) | ((p >> 16) & 0xFFu);
+      }
+    }
+    SDL_UnlockTexture(texture_);
+  }
   ShowTexture();
+  if (!first_frame_shown_) {
+    first_frame_shown_ = true;
+    // For measuring start-up from outside: launch to the first picture on screen.
+    if (std::getenv("CINDERWAKE_REPORT_FIRST_FRAME")) {
+      auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+          std::chrono::system_clock::now().time_since_epoch());
+      std::fprintf(stderr, "cinderwake: first frame at %lld ms\n", static_cast<long long>(ms.count()));
+    }
+  }
 }
 
 void SdlPlatform::ShowTexture() {
-  SDL_RenderClear(renderer_);
-  Viewport v = PictureViewport();
+  int output_w = 0, output_h = 0;
+  SDL_GetRendererOutputSize(renderer_, &output_w, &output_h);
+  Viewport v = FitPicture(output_w, output_h, kPictureWidth, kPictureHeight);
+  // Only the bars beside a picture that doesn't fill the window need clearing.
+  if (!texture_ || v.x > 0 || v.y > 0 || v.w < output_w || v.h < output_h) SDL_RenderClear(renderer_);
   if (texture_ && v.w > 0) {
     // Whole factors keep every pixel a sharp square; in-between sizes are smoothed.
     SDL_SetTextureScaleMode(texture_, v.whole ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);

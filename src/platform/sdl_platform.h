@@ -78,6 +78,7 @@ class SdlPlatform : public Platform {
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
+  uint32_t texture_format_ = 0;
   int texture_width_ = 0;
   int texture_height_ = 0;
   std::deque<InputEvent> pending_;  // translated, handed out by PollEvent
@@ -85,6 +86,7 @@ class SdlPlatform : public Platform {
   std::unique_ptr<SdlControllers> controllers_;
   SdlNote note_;
   bool note_on_screen_ = false;
+  bool first_frame_shown_ = false;
 
   bool audio_open_ = false;
   MusicVolume volume_;

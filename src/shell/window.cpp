@@ -212,7 +212,8 @@ void Window::PresentIfChanged() {
   if (!dirty_) return;
   dirty_ = false;
   last_present_ = platform_.Ticks();
-  platform_.Present(Compose());
+  ComposeInto(frame_);
+  platform_.Present(frame_);
 }
 
 }  // namespace cw

@@ -64,6 +64,7 @@ class Window {
   void PresentIfChanged();
   // The window picture composed from the visible elements in stacking order.
   Surface Compose() const;
+  void ComposeInto(Surface& frame) const;
 
   // Set by the game: the media player's end-of-stream handler and the window's close request.
   std::function<void()> on_music_ended;
@@ -90,6 +91,7 @@ class Window {
   ControllerMapping pad_mapping_;
   bool dirty_ = true;
   int64_t last_present_ = 0;
+  Surface frame_;  // kept between presents: a fresh 800 x 600 buffer every pass costs page faults
 };
 
 }  // namespace cw

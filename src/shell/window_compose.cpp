@@ -131,10 +131,16 @@ void Window::DrawElement(Surface& frame, const Element& el, int ox, int oy, int 
 }
 
 Surface Window::Compose() const {
-  Surface frame(kWidth, kHeight, 0);
+  Surface frame;
+  ComposeInto(frame);
+  return frame;
+}
+
+void Window::ComposeInto(Surface& frame) const {
+  if (frame.width != kWidth || frame.height != kHeight) frame = Surface(kWidth, kHeight, 0);
+  else frame.Fill(0);
   for (auto it = top_level_.rbegin(); it != top_level_.rend(); ++it)
     DrawElement(frame, **it, 0, 0, 0, 0, kWidth, kHeight);
-  return frame;
 }
 
 }  // namespace cw
