@@ -20,7 +20,7 @@ constexpr Rect kHighlightAt[] = {{0, 0, 0, 0}, {0, 0, 0, 0}, {250, 180, 308, 29}
 int HighlightedEntry(const Game& g) {
   const Element& menu = *g.e.picMenu;
   Surface plain(menu.buffer.width, menu.buffer.height, menu.back_colour);
-  Blit(plain, 0, 0, menu.picture.width, menu.picture.height, menu.picture, 0, 0);
+  Blit(plain, 0, 0, menu.picture->width, menu.picture->height, *menu.picture, 0, 0);
   int found = 0;
   for (int y = 0; y < plain.height; ++y)
     for (int x = 0; x < plain.width; ++x) {

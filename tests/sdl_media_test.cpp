@@ -127,7 +127,7 @@ TEST(SdlMediaDecode, GifColoursAreExactIncludingTheTransparentIndex) {
   ASSERT_TRUE(picture.has_value());
   EXPECT_EQ(picture->width, 4);
   EXPECT_EQ(picture->height, 2);
-  EXPECT_EQ(picture->pixels, kGifColours);
+  EXPECT_EQ(std::vector<uint32_t>(picture->pixels.begin(), picture->pixels.end()), kGifColours);
 }
 
 TEST(SdlMediaDecode, GifFromFileMatchesMemory) {
@@ -136,7 +136,7 @@ TEST(SdlMediaDecode, GifFromFileMatchesMemory) {
   WriteFile(dir.File("mask.gif"), MakeGif(4, 2, kGifIndices, kPalette, -1));
   auto picture = media.DecodePicture(dir.File("mask.gif"));
   ASSERT_TRUE(picture.has_value());
-  EXPECT_EQ(picture->pixels, kGifColours);
+  EXPECT_EQ(std::vector<uint32_t>(picture->pixels.begin(), picture->pixels.end()), kGifColours);
 }
 
 TEST(SdlMediaDecode, TrueColourBmpIsExact) {
@@ -149,7 +149,7 @@ TEST(SdlMediaDecode, TrueColourBmpIsExact) {
   ASSERT_TRUE(picture.has_value());
   EXPECT_EQ(picture->width, 4);
   EXPECT_EQ(picture->height, 2);
-  EXPECT_EQ(picture->pixels, kGifColours);
+  EXPECT_EQ(std::vector<uint32_t>(picture->pixels.begin(), picture->pixels.end()), kGifColours);
 }
 
 TEST(SdlMediaDecode, PalettisedBmpGivesPaletteColours) {
@@ -169,7 +169,7 @@ TEST(SdlMediaDecode, PalettisedBmpGivesPaletteColours) {
 
   auto picture = media.DecodePicture(bytes.data(), bytes.size());
   ASSERT_TRUE(picture.has_value());
-  EXPECT_EQ(picture->pixels, kGifColours);
+  EXPECT_EQ(std::vector<uint32_t>(picture->pixels.begin(), picture->pixels.end()), kGifColours);
 }
 
 TEST(SdlMediaDecode, JpegColoursAreClose) {

@@ -51,6 +51,36 @@ TEST(ElementLayerTest, PixelsOutsideABufferReadInvalidAndClearRestoresThePicture
   EXPECT_EQ(menu.buffer.Get(799, 10), 0x00404040u);  // the 799-wide picture leaves one column of back colour
 }
 
+TEST(ElementLayerTest, ALocationPictureIsKeptOnceAndComesBackFromItsFileForAClear) {
+  test::DataCopy data;
+  test::TestGame t(data.path());
+  Element& location = *t.g.e.picHelp_city_base;
+  t.g.LoadPicture(&location, "hut.jpg");
+  EXPECT_EQ(location.picture, nullptr);  // the buffer holds every pixel of it
+  ASSERT_TRUE(location.reload_picture);
+  uint32_t pixel = location.buffer.Get(37, 41);
+  location.buffer.Fill(0x00123456);
+  location.Clear();
+  EXPECT_EQ(location.buffer.Get(37, 41), pixel);
+  EXPECT_EQ(location.picture, nullptr);
+  // Gone from the data folder by then: the surface clears to its back colour instead of failing.
+  std::filesystem::remove(data.path() / "hut.jpg");
+  location.Clear();
+  EXPECT_EQ(location.buffer.Get(37, 41), location.back_colour);
+
+  // A picture smaller than its surface is kept: the buffer holds back colour around it.
+  Element& page = *t.g.e.picStory_help;
+  page.sized = false;
+  page.Move(page.left, page.top, 400, 400);
+  t.g.LoadPicture(&page, "story_start.gif");
+  ASSERT_NE(page.picture, nullptr);
+  EXPECT_EQ(page.buffer.Get(399, 399), page.back_colour);
+
+  // The built-in pictures are decoded once and shared between games.
+  test::TestGame other;
+  EXPECT_EQ(other.g.e.picMenu->picture, t.g.e.picMenu->picture);
+}
+
 TEST(ElementLayerTest, MouseEventsGoToTheTopmostVisibleElementThatHandlesThem) {
   test::TestGame t;
   auto& e = t.g.e;

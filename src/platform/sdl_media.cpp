@@ -47,20 +47,36 @@ SdlMedia::~SdlMedia() {
 
 std::optional<Surface> SdlMedia::ToSurface(SDL_Surface* decoded) {
   if (!decoded) return std::nullopt;
-  // A plain conversion copies colours as stored: colour keys and alpha do not blend.
-  SDL_Surface* converted = SDL_ConvertSurfaceFormat(decoded, kGameFormat, 0);
-  SDL_FreeSurface(decoded);
-  if (!converted) return std::nullopt;
-  Surface out(converted->w, converted->h);
-  if (SDL_MUSTLOCK(converted)) SDL_LockSurface(converted);
-  for (int y = 0; y < out.height; ++y) {
-    const auto* src = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(converted->pixels) +
-                                                        size_t(y) * converted->pitch);
-    uint32_t* dst = out.Row(y);
-    for (int x = 0; x < out.width; ++x) dst[x] = src[x] & 0x00FFFFFFu;
+  if (SDL_ISPIXELFORMAT_INDEXED(decoded->format->format) && decoded->format->BitsPerPixel != 8) {
+    SDL_Surface* converted = SDL_ConvertSurfaceFormat(decoded, kGameFormat, 0);  // 1- and 4-bit: rare and small
+    SDL_FreeSurface(decoded);
+    if (!converted) return std::nullopt;
+    decoded = converted;
   }
-  if (SDL_MUSTLOCK(converted)) SDL_UnlockSurface(converted);
-  SDL_FreeSurface(converted);
+  // Straight into the game's buffer, without a second converted copy of a picture that can be 15 MB.
+  // A plain conversion copies colours as stored: colour keys and alpha do not blend.
+  Surface out(decoded->w, decoded->h);
+  bool ok = true;
+  if (SDL_MUSTLOCK(decoded)) SDL_LockSurface(decoded);
+  const SDL_Palette* palette = decoded->format->palette;
+  if (decoded->format->BitsPerPixel == 8 && palette) {
+    uint32_t colours[256] = {};
+    for (int i = 0; i < palette->ncolors && i < 256; ++i)
+      colours[i] = Rgb(palette->colors[i].r, palette->colors[i].g, palette->colors[i].b);
+    const int width = out.width, height = out.height;
+    for (int y = 0; y < height; ++y) {
+      const uint8_t* src = static_cast<const uint8_t*>(decoded->pixels) + size_t(y) * decoded->pitch;
+      uint32_t* dst = out.Row(y);
+      for (int x = 0; x < width; ++x) dst[x] = colours[src[x]];
+    }
+  } else {
+    ok = SDL_ConvertPixels(out.width, out.height, decoded->format->format, decoded->pixels, decoded->pitch,
+                           kGameFormat, out.pixels.data(), out.width * 4) == 0;
+    for (uint32_t& p : out.pixels) p &= 0x00FFFFFFu;
+  }
+  if (SDL_MUSTLOCK(decoded)) SDL_UnlockSurface(decoded);
+  SDL_FreeSurface(decoded);
+  if (!ok) return std::nullopt;
   return out;
 }
 

@@ -19,14 +19,41 @@ inline constexpr uint8_t RedOf(uint32_t c) { return uint8_t(c); }
 inline constexpr uint8_t GreenOf(uint32_t c) { return uint8_t(c >> 8); }
 inline constexpr uint8_t BlueOf(uint32_t c) { return uint8_t(c >> 16); }
 
+// Pixel storage from calloc: the system hands out large blocks as fresh zero pages, so a black buffer
+// costs neither the time to clear it nor memory until something is drawn on it.
+template <class T>
+struct ZeroedAllocator {
+  using value_type = T;
+  ZeroedAllocator() = default;
+  template <class U>
+  ZeroedAllocator(const ZeroedAllocator<U>&) {}
+  T* allocate(size_t n) {
+    void* p = std::calloc(n ? n : 1, sizeof(T));
+    if (!p) throw std::bad_alloc();
+    return static_cast<T*>(p);
+  }
+  void deallocate(T* p, size_t) { std::free(p); }
+  // Value-initialising a new element leaves it as calloc made it: zero. (Pixels only ever grow into
+  // freshly allocated storage: a surface never resizes in place.)
+  template <class U>
+  void construct(U*) noexcept {}
+  template <class U, class... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
+  friend bool operator==(const ZeroedAllocator&, const ZeroedAllocator&) { return true; }
+};
+
 struct Surface {
   int width = 0;
   int height = 0;
-  std::vector<uint32_t> pixels;  // row-major, width * height
+  std::vector<uint32_t, ZeroedAllocator<uint32_t>> pixels;  // row-major, width * height
 
   Surface() = default;
   Surface(int w, int h, uint32_t fill = 0)
-      : width(w > 0 ? w : 0), height(h > 0 ? h : 0), pixels(size_t(width) * size_t(height), fill) {}
+      : width(w > 0 ? w : 0), height(h > 0 ? h : 0), pixels(size_t(width) * size_t(height)) {
+    if (fill != 0) Fill(fill);
+  }
 
   bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
   uint32_t Get(int x, int y) const { return Contains(x, y) ? pixels[size_t(y) * width + x] : kInvalidColour; }

@@ -15,16 +15,42 @@ void Element::Clear() {
   int w = ClientWidth(), h = ClientHeight();
   if (buffer.width != w || buffer.height != h) buffer = Surface(w, h);
   buffer.Fill(back_colour);
-  if (!picture.Empty()) Blit(buffer, 0, 0, picture.width, picture.height, picture, 0, 0);
+  auto pic = Picture();
+  if (pic && !pic->Empty()) Blit(buffer, 0, 0, pic->width, pic->height, *pic, 0, 0);
 }
 
-void Element::SetPicture(Surface pic) {
+void Element::SetPicture(Surface pic, std::function<std::shared_ptr<const Surface>()> reload) {
+  bool fills = reload && kind == ElementKind::Surface && !pic.Empty() &&
+               (sized || (ClientWidth() == pic.width && ClientHeight() == pic.height));
+  if (!fills) return SetPicture(std::make_shared<const Surface>(std::move(pic)), std::move(reload));
+  // The buffer takes the decoded pixels as they are: no copy, and no second 15 MB block while loading.
+  if (sized) {
+    width = pic.width + 2 * border;
+    height = pic.height + 2 * border;
+  }
+  picture.reset();
+  reload_picture = std::move(reload);
+  buffer = std::move(pic);
+}
+
+std::shared_ptr<const Surface> Element::Picture() const {
+  if (picture || !reload_picture) return picture;
+  return reload_picture();
+}
+
+void Element::SetPicture(std::shared_ptr<const Surface> pic, std::function<std::shared_ptr<const Surface>()> reload) {
   picture = std::move(pic);
-  if (sized && !picture.Empty()) {
-    width = picture.width + 2 * border;
-    height = picture.height + 2 * border;
+  reload_picture = nullptr;
+  if (sized && picture && !picture->Empty()) {
+    width = picture->width + 2 * border;
+    height = picture->height + 2 * border;
   }
   Clear();
+  // A location picture and its mask are 15 MB each: while the buffer holds every pixel, one copy is enough.
+  if (reload && picture && buffer.width == picture->width && buffer.height == picture->height) {
+    picture.reset();
+    reload_picture = std::move(reload);
+  }
 }
 
 void Element::Move(double new_left, double new_top) {

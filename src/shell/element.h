@@ -2,6 +2,7 @@
 // One screen element of the window: surface, label, image, button, highlight or the media player.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,8 +30,11 @@ struct Element {
   double font_points = 12;
   bool bold = false;
 
-  Surface picture;  // the loaded picture, if any
-  Surface buffer;   // the drawing buffer ("hdc"); also the persistent picture ("Image")
+  // The loaded picture, if any; the built-in ones are shared by every element that shows them.
+  std::shared_ptr<const Surface> picture;
+  // Set instead of `picture` when the buffer held all of it: brings the picture back for a Clear.
+  std::function<std::shared_ptr<const Surface>()> reload_picture;
+  Surface buffer;  // the drawing buffer ("hdc"); also the persistent picture ("Image")
 
   // Event handlers; empty when the element delivers nothing the game handles.
   std::function<void()> Click;
@@ -47,7 +51,12 @@ struct Element {
   // Erases the drawing buffer to the picture on the back colour.
   void Clear();
   // Makes `pic` the picture; a sized surface takes its size. The buffer starts again from the picture.
-  void SetPicture(Surface pic);
+  // With `reload`, a picture that fills the buffer is not kept twice: `reload` brings it back when needed.
+  void SetPicture(std::shared_ptr<const Surface> pic,
+                  std::function<std::shared_ptr<const Surface>()> reload = nullptr);
+  void SetPicture(Surface pic, std::function<std::shared_ptr<const Surface>()> reload = nullptr);
+  // The picture, brought back if it was let go; null when there is none.
+  std::shared_ptr<const Surface> Picture() const;
   void Move(double new_left, double new_top);
   void Move(double new_left, double new_top, double new_width, double new_height);
 };

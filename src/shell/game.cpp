@@ -7,15 +7,15 @@
 namespace cw {
 namespace {
 
-// The built-in pictures never change, so each is decoded once per run of the program.
-Surface LoadEmbedded(Platform& platform, const std::string& name) {
-  static std::map<std::string, Surface> decoded;
+// The built-in pictures never change, so each is decoded once per run of the program and shared.
+std::shared_ptr<const Surface> LoadEmbedded(Platform& platform, const std::string& name) {
+  static std::map<std::string, std::shared_ptr<const Surface>> decoded;
   auto it = decoded.find(name);
   if (it == decoded.end()) {
     auto bytes = EmbeddedAsset(name);
     auto pic = platform.DecodePicture(bytes.data(), bytes.size());
     if (!pic) throw std::runtime_error("embedded picture " + name + " does not decode");
-    it = decoded.emplace(name, std::move(*pic)).first;
+    it = decoded.emplace(name, std::make_shared<const Surface>(std::move(*pic))).first;
   }
   return it->second;
 }
@@ -31,9 +31,15 @@ Game::Game(Platform& p, std::filesystem::path dir)
       save_dir(data_dir) {}
 
 void Game::LoadPicture(Element* el, const std::string& file_name) {
-  auto pic = platform.DecodePicture(DataFile(file_name));
+  std::string path = DataFile(file_name);
+  auto pic = platform.DecodePicture(path);
   if (!pic) throw RuntimeFault("can't load picture " + file_name);
-  el->SetPicture(std::move(*pic));
+  // Read again from the file should the surface be cleared (a missing file then leaves the back colour).
+  auto reload = [&platform = platform, path]() -> std::shared_ptr<const Surface> {
+    auto again = platform.DecodePicture(path);
+    return again ? std::make_shared<const Surface>(std::move(*again)) : nullptr;
+  };
+  el->SetPicture(std::move(*pic), reload);
 }
 
 }  // namespace cw

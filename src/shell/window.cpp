@@ -29,7 +29,7 @@ int ShiftBit(int key) {
 
 }  // namespace
 
-Window::Window(Platform& platform, const std::function<Surface(const std::string&)>& load_asset)
+Window::Window(Platform& platform, const std::function<std::shared_ptr<const Surface>(const std::string&)>& load_asset)
     : platform_(platform) {
   for (auto spec = CatalogueBegin(); spec != CatalogueEnd(); ++spec) {
     auto el = std::make_unique<Element>();
@@ -55,7 +55,7 @@ Window::Window(Platform& platform, const std::function<Surface(const std::string
       top_level_.push_back(el.get());
     }
     if (spec->picture) {
-      Surface pic = load_asset(spec->picture);
+      auto pic = load_asset(spec->picture);
       if (el->kind == ElementKind::Surface) el->SetPicture(std::move(pic));
       else el->picture = std::move(pic);
     } else if (el->kind == ElementKind::Surface) {

@@ -25,7 +25,7 @@ class Window {
   static constexpr int kHeight = 600;
 
   // Builds the catalogue; pictures come from `load_asset` (embedded picture file name -> decoded picture).
-  Window(Platform& platform, const std::function<Surface(const std::string&)>& load_asset);
+  Window(Platform& platform, const std::function<std::shared_ptr<const Surface>(const std::string&)>& load_asset);
 
   Elements e;
   const std::vector<std::unique_ptr<Element>>& all() const { return elements_; }

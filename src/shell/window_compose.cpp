@@ -120,7 +120,7 @@ void Window::DrawElement(Surface& frame, const Element& el, int ox, int oy, int 
       return;
     }
     case ElementKind::Image:
-      if (!el.picture.Empty()) CopyClipped(frame, clip.Intersect(x, y, w, h), x, y, el.picture);
+      if (el.picture && !el.picture->Empty()) CopyClipped(frame, clip.Intersect(x, y, w, h), x, y, *el.picture);
       return;
     case ElementKind::Highlight:
       FrameRect(frame, clip, x, y, w, h, 2, el.back_colour);

@@ -57,7 +57,8 @@ class CombatTest : public ::testing::Test {
     g.e.lblLevel->caption = "1";
     g.e.lblPoints->caption = "0";
     for (auto& [el, size] : Sizes()) {
-      el->picture = Surface();
+      el->picture = nullptr;
+      el->reload_picture = nullptr;
       el->Move(el->left, el->top, size.first, size.second);
     }
     g.e.picCity_Collid->buffer.Fill(0);
