@@ -1,4 +1,5 @@
 #include "platform/sdl_media.h"
+#include "platform/jpeg_decode.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -195,6 +196,33 @@ TEST(SdlMediaDecode, JpegColoursAreClose) {
     EXPECT_NEAR(BlueOf(got), BlueOf(blocks[i]), 6) << "block " << i;
     EXPECT_EQ(got >> 24, 0u);
   }
+}
+
+TEST(SdlMediaDecode, OwnJpegPathMatchesTheImageLibraryPixelForPixel) {
+  auto bytes = ReadFile(fs::path(CINDERWAKE_TEST_DATA_DIR) / "hut.jpg");
+  ASSERT_FALSE(bytes.empty());
+  auto own = DecodeJpeg(bytes.data(), bytes.size());
+  ASSERT_TRUE(own.has_value());
+  SDL_Surface* decoded = IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1);
+  ASSERT_NE(decoded, nullptr);
+  SDL_Surface* rgb = SDL_ConvertSurfaceFormat(decoded, SDL_PIXELFORMAT_XBGR8888, 0);
+  SDL_FreeSurface(decoded);
+  ASSERT_EQ(own->width, rgb->w);
+  ASSERT_EQ(own->height, rgb->h);
+  size_t differing = 0;
+  for (int y = 0; y < rgb->h; ++y) {
+    auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(rgb->pixels) + size_t(y) * rgb->pitch);
+    for (int x = 0; x < rgb->w; ++x) differing += (row[x] & 0x00FFFFFFu) != own->Get(x, y);
+  }
+  SDL_FreeSurface(rgb);
+  EXPECT_EQ(differing, 0u);
+
+  // A JPEG start followed by nonsense is refused by both paths.
+  std::vector<uint8_t> broken = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J', 'F', 'I', 'F', 0x00, 0x01};
+  broken.resize(400, 0x5A);
+  EXPECT_FALSE(DecodeJpeg(broken.data(), broken.size()).has_value());
+  EXPECT_FALSE(MakeMedia().DecodePicture(broken.data(), broken.size()).has_value());
+  EXPECT_FALSE(DecodeJpeg(bytes.data(), 2).has_value());
 }
 
 TEST(SdlMediaDecode, MissingFileAndGarbageGiveNothing) {

@@ -6,6 +6,11 @@
 
 #include <cmath>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "platform/jpeg_decode.h"
 
 namespace cw {
 
@@ -81,13 +86,18 @@ std::optional<Surface> SdlMedia::ToSurface(SDL_Surface* decoded) {
 }
 
 std::optional<Surface> SdlMedia::DecodePicture(const std::string& path) {
-  SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+  std::ifstream file(path, std::ios::binary);
   if (!file) return std::nullopt;
-  return ToSurface(IMG_Load_RW(file, 1));
+  std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (file.bad()) return std::nullopt;
+  return DecodePicture(bytes.data(), bytes.size());
 }
 
 std::optional<Surface> SdlMedia::DecodePicture(const void* data, size_t size) {
   if (!data || size == 0 || size > size_t(INT32_MAX)) return std::nullopt;
+  if (LooksLikeJpeg(data, size)) {
+    if (auto picture = DecodeJpeg(data, size)) return picture;
+  }
   SDL_RWops* memory = SDL_RWFromConstMem(data, int(size));
   if (!memory) return std::nullopt;
   return ToSurface(IMG_Load_RW(memory, 1));
