@@ -113,6 +113,8 @@ std::runtime_error SdlError(const std::string& what) { return std::runtime_error
 
 SdlPlatform::SdlPlatform(Options options, std::vector<uint8_t> regular_ttf, std::vector<uint8_t> bold_ttf)
     : media_(std::move(regular_ttf), std::move(bold_ttf)) {
+  for (const std::string& path : options.read_ahead)
+    read_ahead_.Start(path, [this](const std::string& p) { return media_.DecodePicture(p); });
   SDL_SetHint(SDL_HINT_APP_NAME, "Cinderwake");  // how the sound server lists us
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) throw SdlError("Cannot start the video system");
   try {
@@ -453,7 +455,10 @@ void SdlPlatform::PlayMusic() {
 
 bool SdlPlatform::MusicPlaying() const { return audio_open_ && Mix_PlayingMusic() != 0; }
 
-std::optional<Surface> SdlPlatform::DecodePicture(const std::string& path) { return media_.DecodePicture(path); }
+std::optional<Surface> SdlPlatform::DecodePicture(const std::string& path) {
+  if (auto picture = read_ahead_.Take(path)) return std::move(*picture);
+  return media_.DecodePicture(path);
+}
 
 std::optional<Surface> SdlPlatform::DecodePicture(const void* data, size_t size) {
   return media_.DecodePicture(data, size);

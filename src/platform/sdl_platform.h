@@ -12,6 +12,7 @@
 
 #include "platform/display_scaling.h"
 #include "platform/music_volume.h"
+#include "platform/picture_read_ahead.h"
 #include "platform/platform.h"
 #include "platform/sdl_media.h"
 #include "platform/sdl_note.h"
@@ -32,6 +33,8 @@ class SdlPlatform : public Platform {
   struct Options {
     bool windowed = false;  // a resizable window instead of full screen
     bool audio = true;      // false never opens the audio device
+    // Picture files the game will load first: decoded on a second thread while the window opens.
+    std::vector<std::string> read_ahead;
   };
 
   // Throws std::runtime_error when no window can be opened.
@@ -75,6 +78,7 @@ class SdlPlatform : public Platform {
   void ExpireNote();
 
   SdlMedia media_;
+  PictureReadAhead read_ahead_;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;

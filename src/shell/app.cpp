@@ -22,6 +22,7 @@
 #include "shell/save_location.h"
 #include "shell/start_up.h"
 #include "shell/state_dump.h"
+#include "world/location_catalogue.h"
 
 namespace cw {
 namespace {
@@ -216,8 +217,12 @@ int RunProgram(int argc, char** argv) {
                                                     Bytes("font_bold.ttf"));
       base = headless.get();
     } else {
-      window = std::make_unique<SdlPlatform>(SdlPlatform::Options{cl->windowed, !cl->no_audio},
-                                             Bytes("font_regular.ttf"), Bytes("font_bold.ttf"));
+      SdlPlatform::Options options{cl->windowed, !cl->no_audio, {}};
+      // The start-up loads the city before the splash can show: decode it while the window opens.
+      if (const LocationInfo* city = FindLocation("city"))
+        for (std::string_view file : {city->picture, city->mask})
+          options.read_ahead.push_back((data_dir / std::string(file)).string());
+      window = std::make_unique<SdlPlatform>(options, Bytes("font_regular.ttf"), Bytes("font_bold.ttf"));
       base = window.get();
     }
 

@@ -13,8 +13,10 @@ int Element::ClientHeight() const { return std::max(0, int(RoundHalfEven(height)
 void Element::Clear() {
   if (kind != ElementKind::Surface) return;
   int w = ClientWidth(), h = ClientHeight();
-  if (buffer.width != w || buffer.height != h) buffer = Surface(w, h);
-  buffer.Fill(back_colour);
+  bool fresh = buffer.width != w || buffer.height != h;
+  if (fresh) buffer = Surface(w, h);
+  // A new buffer is black already; leaving its pages untouched keeps an unused surface free.
+  if (!fresh || back_colour != 0) buffer.Fill(back_colour);
   auto pic = Picture();
   if (pic && !pic->Empty()) Blit(buffer, 0, 0, pic->width, pic->height, *pic, 0, 0);
 }
