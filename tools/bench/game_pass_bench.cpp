@@ -69,10 +69,12 @@ void SetHeaviestScene(Game& g) {
   g.Life = 500;
 }
 
+// range(0): 1 also composes the window picture every pass, as the game does in a real window
+// (the headless twin's Present takes it and does nothing).
 void BM_GamePass(benchmark::State& state) {
   HeadlessPlatform platform({}, 1, Bytes("font_regular.ttf"), Bytes("font_bold.ttf"));
   Game g(platform, CINDERWAKE_DATA_DIR);
-  g.ui.presents_frames = false;
+  g.ui.presents_frames = state.range(0) == 1;
   WireEvents(g);
   g.blnStart = true;  // no splash
   Form_Load(g);
@@ -93,7 +95,7 @@ void BM_GamePass(benchmark::State& state) {
   state.counters["median_us"] = micros[micros.size() / 2];
   state.counters["p99_us"] = micros[micros.size() * 99 / 100];
 }
-BENCHMARK(BM_GamePass)->Iterations(5000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GamePass)->Arg(0)->Arg(1)->Iterations(5000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace cw
