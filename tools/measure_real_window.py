@@ -1,11 +1,15 @@
 """Measures the real program in a window under a virtual X server: launch to the first frame, the CPU the
 game uses while it waits on the splash, the menu and in play, and its peak memory.
 
-    python3 tools/measure_real_window.py [build/cinderwake] [build/data]
+    python3 tools/measure_real_window.py [--full-screen WxH] [build/cinderwake] [build/data]
+
+By default the game runs with --windowed on a 1024 x 768 screen; --full-screen WxH runs it full screen on a
+screen of that size (with a window manager to grant full screen), the picture scaled as the player sees it.
 
 Sound goes through SDL's disk driver, so the music is decoded as on a machine with a sound card. The
 numbers are the game process alone (the X server's own drawing is not counted).
 """
+import argparse
 import os
 import shutil
 import statistics
@@ -16,8 +20,16 @@ import time
 
 from PIL import Image, ImageChops, ImageStat
 
-program = sys.argv[1] if len(sys.argv) > 1 else "build/cinderwake"
-data_dir = sys.argv[2] if len(sys.argv) > 2 else "build/data"
+parser = argparse.ArgumentParser()
+parser.add_argument("--full-screen", metavar="WxH")
+parser.add_argument("program", nargs="?", default="build/cinderwake")
+parser.add_argument("data_dir", nargs="?", default="build/data")
+args = parser.parse_args()
+program, data_dir = args.program, args.data_dir
+screen = tuple(int(v) for v in args.full_screen.split("x")) if args.full_screen else (1024, 768)
+# Where the 800 x 600 picture lies in the window: full screen scales it by the largest whole factor.
+factor = max(1, min(screen[0] // 800, screen[1] // 600)) if args.full_screen else 1
+origin = ((screen[0] - 800 * factor) // 2, (screen[1] - 600 * factor) // 2) if args.full_screen else (0, 0)
 TICK = os.sysconf("SC_CLK_TCK")
 
 
@@ -40,7 +52,8 @@ class Run:
         self.env = dict(os.environ, DISPLAY=display, SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=audio_file,
                         CINDERWAKE_REPORT_FIRST_FRAME="1")
         self.launched = time.time()
-        self.game = subprocess.Popen([program, "--windowed", "--data-dir", data], env=self.env,
+        mode = [] if args.full_screen else ["--windowed"]
+        self.game = subprocess.Popen([program, *mode, "--data-dir", data], env=self.env,
                                      stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
 
     def first_frame_ms(self):
@@ -59,12 +72,18 @@ class Run:
         while True:
             shot = os.path.join(os.path.dirname(expected), "window.png")
             subprocess.run(["import", "-display", self.env["DISPLAY"], "-window", window, shot], check=True)
-            diff = ImageChops.difference(Image.open(shot).convert("RGB"), Image.open(expected).convert("RGB"))
+            picture = Image.open(shot).convert("RGB").crop(
+                (origin[0], origin[1], origin[0] + 800 * factor, origin[1] + 600 * factor)).resize((800, 600))
+            diff = ImageChops.difference(picture, Image.open(expected).convert("RGB"))
             if sum(ImageStat.Stat(diff).mean) / 3 < 4:
                 return
             if time.time() > deadline:
                 raise RuntimeError(f"the window never showed {os.path.basename(expected)}")
             time.sleep(0.2)
+
+    def point(self, x, y):
+        """Window coordinates of a picture pixel."""
+        return str(origin[0] + factor * x), str(origin[1] + factor * y)
 
     def cpu_share(self, seconds):
         before, t0 = cpu_seconds(self.game.pid), time.time()
@@ -90,13 +109,18 @@ def main():
                 f"15500 screenshot {work}/abilities.png\n")
     subprocess.run([program, "--headless", "--script", script, "--data-dir", data], check=True)
     display = f":{150 + os.getpid() % 50}"
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", f"{screen[0]}x{screen[1]}x24", "-nolisten", "tcp"],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    wm = None
     try:
         for _ in range(50):
             if subprocess.run(["xdpyinfo", "-display", display], capture_output=True).returncode == 0:
                 break
             time.sleep(0.1)
+        if args.full_screen:
+            wm = subprocess.Popen(["openbox", "--sm-disable"], env=dict(os.environ, DISPLAY=display),
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            time.sleep(1.0)
 
         launches = []
         for i in range(5):
@@ -111,7 +135,7 @@ def main():
         window = r.xdotool("search", "--sync", "--onlyvisible", "--name", "^Cinderwake$").split()[0]
         time.sleep(1.5)  # the splash has opened out and holds
         print(f"splash hold: {100 * r.cpu_share(3):.1f}% of a core")
-        r.xdotool("mousemove", "--window", window, "5", "5")
+        r.xdotool("mousemove", "--window", window, *r.point(5, 5))
         r.wait_for(window, f"{work}/menu.png")
         print(f"main menu: {100 * r.cpu_share(5):.1f}% of a core")
         for key in ("Down", "Down", "Return"):
@@ -119,7 +143,7 @@ def main():
         r.wait_for(window, f"{work}/story.png")
         r.xdotool("key", "--window", window, "space")  # closes the opening story
         r.wait_for(window, f"{work}/abilities.png")
-        r.xdotool("mousemove", "--window", window, "392", "516", "click", "1")  # OK on the abilities screen
+        r.xdotool("mousemove", "--window", window, *r.point(392, 516), "click", "1")  # OK on the abilities screen
         time.sleep(0.5)
         # Walk and fire: the city scrolls, enemies come, shots fly.
         r.xdotool("keydown", "--window", window, "Up")
@@ -128,6 +152,9 @@ def main():
         r.xdotool("keyup", "--window", window, "Up", "ctrl")
         print(f"peak memory: {r.stop():.1f} MiB")
     finally:
+        if wm:
+            wm.terminate()
+            wm.wait(10)
         xvfb.terminate()
         xvfb.wait(10)
         shutil.rmtree(work, ignore_errors=True)
