@@ -103,7 +103,9 @@ SDL_Renderer* CreateRenderer(SDL_Window* window) {
     if (renderer) SDL_DestroyRenderer(renderer);
   }
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+  if (SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE)) return renderer;
+  // No window framebuffer of its own on this system (Wayland): whatever SDL can draw with.
+  return SDL_CreateRenderer(window, -1, 0);
 }
 
 std::runtime_error SdlError(const std::string& what) { return std::runtime_error(what + ": " + SDL_GetError()); }
