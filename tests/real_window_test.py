@@ -10,19 +10,11 @@ import sys
 import tempfile
 import time
 
-from PIL import Image, ImageChops, ImageStat
+from PIL import Image
+
+from x_display import mean_difference, run, start_xvfb
 
 program, data_dir = sys.argv[1], sys.argv[2]
-
-
-def run(cmd, **kw):
-    return subprocess.run(cmd, check=True, capture_output=True, text=True, **kw)
-
-
-def mean_difference(a, b):
-    diff = ImageChops.difference(a.convert("RGB"), b.convert("RGB"))
-    return sum(ImageStat.Stat(diff).mean) / 3
-
 
 def window_shot(display, window, path):
     run(["import", "-display", display, "-window", window, path])
@@ -56,15 +48,10 @@ def main():
     expected_abilities = Image.open(f"{work}/abilities.png")
 
     display = f":{90 + os.getpid() % 100}"
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    xvfb = start_xvfb(display, (1024, 768))
     game = None
     try:
         env = dict(os.environ, DISPLAY=display, SDL_AUDIODRIVER="dummy")
-        for _ in range(50):
-            if subprocess.run(["xdpyinfo", "-display", display], capture_output=True).returncode == 0:
-                break
-            time.sleep(0.1)
         game = subprocess.Popen([program, "--windowed", "--data-dir", data], env=env)
         window = run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Cinderwake$"],
                      env=env, timeout=20).stdout.split()[0]

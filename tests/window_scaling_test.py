@@ -11,18 +11,11 @@ import sys
 import tempfile
 import time
 
-from PIL import Image, ImageChops, ImageStat
+from PIL import Image, ImageStat
+
+from x_display import mean_difference, run, start_xvfb
 
 program, data_dir = sys.argv[1], sys.argv[2]
-
-
-def run(cmd, **kw):
-    return subprocess.run(cmd, check=True, capture_output=True, text=True, **kw)
-
-
-def mean_difference(a, b):
-    diff = ImageChops.difference(a.convert("RGB"), b.convert("RGB"))
-    return sum(ImageStat.Stat(diff).mean) / 3
 
 
 def brightness(img, box):
@@ -99,8 +92,7 @@ class Desktop:
     def __init__(self, work, data, size, number, audio_driver):
         self.size = size
         display = f":{190 + (os.getpid() + number) % 100}"
-        self.xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", f"{size[0]}x{size[1]}x24", "-nolisten", "tcp"],
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.xvfb = start_xvfb(display, size)
         self.wm = self.game = None
         self.s = Session(work, display, audio_driver)
         try:
@@ -110,10 +102,6 @@ class Desktop:
             raise
 
     def start(self, data):
-        for _ in range(50):
-            if subprocess.run(["xdpyinfo", "-display", self.s.display], capture_output=True).returncode == 0:
-                break
-            time.sleep(0.1)
         # Full screen is granted by the window manager, as on a desktop.
         self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.s.env, stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL)

@@ -1,0 +1,26 @@
+"""What the tests of the real program under a virtual X server share."""
+import subprocess
+import time
+
+from PIL import ImageChops, ImageStat
+
+
+def run(cmd, **kw):
+    return subprocess.run(cmd, check=True, capture_output=True, text=True, **kw)
+
+
+def mean_difference(a, b):
+    """Mean absolute difference of two pictures over their RGB channels (0..255)."""
+    diff = ImageChops.difference(a.convert("RGB"), b.convert("RGB"))
+    return sum(ImageStat.Stat(diff).mean) / 3
+
+
+def start_xvfb(display, size):
+    """Starts a virtual X screen of `size` and waits until it answers."""
+    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", f"{size[0]}x{size[1]}x24", "-nolisten", "tcp"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    for _ in range(50):
+        if subprocess.run(["xdpyinfo", "-display", display], capture_output=True).returncode == 0:
+            break
+        time.sleep(0.1)
+    return xvfb
