@@ -230,12 +230,6 @@ bool SdlPlatform::PollEvent(InputEvent& event) {
   return true;
 }
 
-Viewport SdlPlatform::PictureViewport() const {
-  int w = 0, h = 0;
-  if (renderer_) SDL_GetRendererOutputSize(renderer_, &w, &h);
-  return FitPicture(w, h, kPictureWidth, kPictureHeight);
-}
-
 void SdlPlatform::Translate(const SDL_Event& sdl) {
   if (controllers_ && controllers_->Translate(sdl, pending_)) return;
   InputEvent event;

@@ -65,7 +65,6 @@ class SdlPlatform : public Platform {
   void OpenWindow(bool windowed);
   void CloseWindow();
   void ShowTexture();
-  Viewport PictureViewport() const;
   void OpenAudio();
   void CloseAudio();
   // Turns one SDL event into the game's events (none, one or several) at the end of pending_.

@@ -24,7 +24,7 @@ void Element::Clear() {
 void Element::SetPicture(Surface pic, std::function<std::shared_ptr<const Surface>()> reload) {
   bool fills = reload && kind == ElementKind::Surface && !pic.Empty() &&
                (sized || (ClientWidth() == pic.width && ClientHeight() == pic.height));
-  if (!fills) return SetPicture(std::make_shared<const Surface>(std::move(pic)), std::move(reload));
+  if (!fills) return SetPicture(std::make_shared<const Surface>(std::move(pic)));
   // The buffer takes the decoded pixels as they are: no copy, and no second 15 MB block while loading.
   if (sized) {
     width = pic.width + 2 * border;
@@ -40,7 +40,7 @@ std::shared_ptr<const Surface> Element::Picture() const {
   return reload_picture();
 }
 
-void Element::SetPicture(std::shared_ptr<const Surface> pic, std::function<std::shared_ptr<const Surface>()> reload) {
+void Element::SetPicture(std::shared_ptr<const Surface> pic) {
   picture = std::move(pic);
   reload_picture = nullptr;
   if (sized && picture && !picture->Empty()) {
@@ -48,11 +48,6 @@ void Element::SetPicture(std::shared_ptr<const Surface> pic, std::function<std::
     height = picture->height + 2 * border;
   }
   Clear();
-  // A location picture and its mask are 15 MB each: while the buffer holds every pixel, one copy is enough.
-  if (reload && picture && buffer.width == picture->width && buffer.height == picture->height) {
-    picture.reset();
-    reload_picture = std::move(reload);
-  }
 }
 
 void Element::Move(double new_left, double new_top) {

@@ -51,9 +51,9 @@ struct Element {
   // Erases the drawing buffer to the picture on the back colour.
   void Clear();
   // Makes `pic` the picture; a sized surface takes its size. The buffer starts again from the picture.
-  // With `reload`, a picture that fills the buffer is not kept twice: `reload` brings it back when needed.
-  void SetPicture(std::shared_ptr<const Surface> pic,
-                  std::function<std::shared_ptr<const Surface>()> reload = nullptr);
+  void SetPicture(std::shared_ptr<const Surface> pic);
+  // With `reload`, a picture that fills the buffer becomes the buffer and is not kept twice (a location
+  // and its mask are 15 MB each); `reload` brings it back should the surface be cleared.
   void SetPicture(Surface pic, std::function<std::shared_ptr<const Surface>()> reload = nullptr);
   // The picture, brought back if it was let go; null when there is none.
   std::shared_ptr<const Surface> Picture() const;
