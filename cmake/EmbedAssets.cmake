@@ -2,7 +2,7 @@
 set(CW_EMBED_ASM ${CMAKE_BINARY_DIR}/generated/embedded_assets.S)
 set(CW_EMBED_TABLE ${CMAKE_BINARY_DIR}/generated/embedded_assets_table.cpp)
 set(asm ".section .rodata\n")
-set(table "#include \"shell/embedded_assets.h\"\n#include <cstring>\n#include <stdexcept>\n\n")
+set(table "#include \"ui/embedded_assets.h\"\n#include <cstring>\n#include <stdexcept>\n\n")
 set(entries "")
 set(deps "")
 set(i 0)

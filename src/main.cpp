@@ -1,3 +1,3 @@
-#include "shell/app.h"
+#include "app/app.h"
 
 int main(int argc, char** argv) { return cw::RunProgram(argc, argv); }

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "play/game.h"
 #include "progression/reset_game.h"
 #include "screens_fixtures.h"
-#include "shell/game.h"
 
 namespace cw::test {
 namespace {

@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <fstream>
 #include <iostream>
 #include <sstream>
+
+#include <gtest/gtest.h>
 
 #include "autopilot_run.h"
 #include "support/test_game.h"

@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 
-#include "shell/combat.h"
+#include <gtest/gtest.h>
+
+#include "actors/blood_splats.h"
 #include "support/combat_fixture.h"
 
 namespace cw::test {

@@ -1,11 +1,11 @@
 #include "actors/boss.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <vector>
 
-#include "shell/game_loop.h"
+#include <gtest/gtest.h>
+
+#include "play/game_loop.h"
 #include "support/combat_fixture.h"
 
 namespace cw::test {

@@ -1,6 +1,7 @@
-#include "shell/combat.h"
 
 #include <gtest/gtest.h>
+
+#include "actors/collision.h"
 
 namespace cw {
 namespace {

@@ -1,8 +1,8 @@
-#include "shell/command_line.h"
-
-#include <gtest/gtest.h>
+#include "app/command_line.h"
 
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace cw {
 namespace {

@@ -1,11 +1,10 @@
-#include "shell/controller_mapping.h"
+#include "ui/controller_mapping.h"
 
 #include <gtest/gtest.h>
-
 #include <nlohmann/json.hpp>
 
+#include "app/state_dump.h"
 #include "screens_fixtures.h"
-#include "shell/state_dump.h"
 
 namespace cw::test {
 namespace {

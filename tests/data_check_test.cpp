@@ -1,8 +1,9 @@
-#include <gtest/gtest.h>
+#include "app/data_check.h"
 
 #include <fstream>
 
-#include "shell/data_check.h"
+#include <gtest/gtest.h>
+
 #include "support/test_game.h"
 
 namespace cw {

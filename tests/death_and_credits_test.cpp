@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "play/game.h"
 #include "screens/credits_screen.h"
 #include "screens/death_screen.h"
 #include "screens/main_menu.h"
 #include "screens_fixtures.h"
-#include "shell/game.h"
 
 namespace cw::test {
 namespace {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "platform/display_scaling.h"
+
+#include <gtest/gtest.h>
 
 namespace cw {
 namespace {

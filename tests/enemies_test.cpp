@@ -1,8 +1,9 @@
-#include <gtest/gtest.h>
+#include "actors/enemies.h"
 
 #include <cmath>
 
-#include "shell/combat.h"
+#include <gtest/gtest.h>
+
 #include "support/combat_fixture.h"
 
 namespace cw::test {

@@ -1,11 +1,11 @@
 // A fight on the shipped "city" data, driven through the play area's key handlers.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <numbers>
 
-#include "shell/game_loop.h"
-#include "shell/start_up.h"
+#include <gtest/gtest.h>
+
+#include "app/start_up.h"
+#include "play/game_loop.h"
 #include "support/test_game.h"
 
 namespace cw::test {
@@ -89,9 +89,8 @@ TEST(FightOnTheCity, EnemiesSpawnCloseInDieToShotsWithBloodAndExperienceAndATouc
       if (d < last_distance) ++closing;
     }
     last_nearest = target;
-    last_distance = target >= 0 ? std::hypot(g.Enemies[size_t(target)].x - g.My_x,
-                                             g.Enemies[size_t(target)].y - g.My_y)
-                                : -1;
+    last_distance =
+        target >= 0 ? std::hypot(g.Enemies[size_t(target)].x - g.My_x, g.Enemies[size_t(target)].y - g.My_y) : -1;
 
     // Until the first kill: turn towards the nearest enemy and fire once aimed; then let them come.
     int want = 0;

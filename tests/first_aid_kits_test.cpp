@@ -11,7 +11,8 @@ class KitsTest : public CombatTest {
  protected:
   KitsTest() {
     // Kits as start-up lays them out.
-    const int places[8][2] = {{40, 200}, {816, 1488}, {1272, 1768}, {96, 176}, {984, 248}, {544, 136}, {352, 144}, {352, 304}};
+    const int places[8][2] = {{40, 200},  {816, 1488}, {1272, 1768}, {96, 176},
+                              {984, 248}, {544, 136},  {352, 144},   {352, 304}};
     for (int i = 0; i < 8; ++i) {
       g.FirstAidKits[size_t(i)].x = places[i][0];
       g.FirstAidKits[size_t(i)].y = places[i][1];

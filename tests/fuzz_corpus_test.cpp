@@ -1,8 +1,8 @@
 // Replays everything the fuzzers ever found interesting (and anything that once crashed).
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+
+#include <gtest/gtest.h>
 
 #include "platform/headless_script.h"
 #include "savegame/save_format.h"

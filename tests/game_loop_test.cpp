@@ -1,13 +1,14 @@
-#include <gtest/gtest.h>
+#include "play/game_loop.h"
 
 #include <string>
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "play/messages.h"
 #include "play_fixtures.h"
-#include "shell/embedded_assets.h"
-#include "shell/game_loop.h"
-#include "shell/message_typing.h"
+#include "ui/embedded_assets.h"
 #include "world/location_loader.h"
 
 namespace cw::test {

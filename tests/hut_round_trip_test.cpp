@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
 
+#include <gtest/gtest.h>
+
+#include "app/start_up.h"
 #include "play_pilot.h"
-#include "shell/start_up.h"
 
 namespace cw::test {
 namespace {
@@ -28,8 +28,7 @@ TEST(HutRoundTrip, WalksFromTheCityStartIntoTheHutAndBackOut) {
   Pilot pilot(t);
   std::string why;
   // The hut door: city red that is neither the plant door (my > 1480) nor the skyscraper door.
-  ASSERT_TRUE(pilot.WalkToRed([](double, double my) { return !(my > 1480) && !(900 < my && my < 1100); }, 4000,
-                              &why))
+  ASSERT_TRUE(pilot.WalkToRed([](double, double my) { return !(my > 1480) && !(900 < my && my < 1100); }, 4000, &why))
       << why;
   EXPECT_EQ(g.GamePhase, "hut");
   EXPECT_DOUBLE_EQ(g.helpXCity, -4);

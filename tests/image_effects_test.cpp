@@ -1,12 +1,12 @@
 #include "external/image_effects.h"
 
-#include <gtest/gtest.h>
-
 #include <climits>
 #include <cmath>
 #include <initializer_list>
 #include <limits>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace cw {
 namespace {
@@ -39,8 +39,7 @@ void ExpectSame(const Surface& expected, const Surface& actual) {
   ASSERT_EQ(expected.width, actual.width);
   ASSERT_EQ(expected.height, actual.height);
   for (int y = 0; y < expected.height; ++y)
-    for (int x = 0; x < expected.width; ++x)
-      EXPECT_EQ(expected.Get(x, y), actual.Get(x, y)) << "at " << x << "," << y;
+    for (int x = 0; x < expected.width; ++x) EXPECT_EQ(expected.Get(x, y), actual.Get(x, y)) << "at " << x << "," << y;
 }
 
 // 4 x 2, every pixel different.

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "play/game.h"
 #include "savegame/save_format.h"
 #include "screens_fixtures.h"
-#include "shell/game.h"
 
 namespace cw::test {
 namespace {
@@ -159,8 +159,8 @@ TEST_F(InGameMenuTest, LoadWithoutASavedGameSaysSoAndResumesTheGameAsItWas) {
 }
 
 TEST_F(InGameMenuTest, LoadOfADamagedFileSaysSoAndChangesNothing) {
-  WriteBytes(SaveFile(), CrLfLines({"-6", "-458", "city", "171", "376", "9", "0", "0", "0", "0", "0", "100", "1",
-                                    "100", "False", "False", "ten"}));
+  WriteBytes(SaveFile(), CrLfLines({"-6", "-458", "city", "171", "376", "9", "0", "0", "0", "0", "0", "100", "1", "100",
+                                    "False", "False", "ten"}));
   g().Strength = 6;
   PressAt(100, 190);
   EXPECT_EQ("Can't load game !", g().TextSMS);
@@ -168,8 +168,8 @@ TEST_F(InGameMenuTest, LoadOfADamagedFileSaysSoAndChangesNothing) {
 }
 
 TEST_F(InGameMenuTest, LoadRestoresTheSavedGame) {
-  WriteBytes(SaveFile(), CrLfLines({"-6", "-458", "city", "171", "376", "9", "0", "0", "0", "0", "0", "100", "1",
-                                    "100", "True", "False", "1"}));
+  WriteBytes(SaveFile(), CrLfLines({"-6", "-458", "city", "171", "376", "9", "0", "0", "0", "0", "0", "100", "1", "100",
+                                    "True", "False", "1"}));
   PressAt(100, 190);
   EXPECT_EQ("Game successfully loaded !", g().TextSMS);
   EXPECT_EQ(9, g().Strength.get());

@@ -1,11 +1,12 @@
-#include "shell/life_and_levels.h"
-
-#include <gtest/gtest.h>
+#include "play/life_and_levels.h"
 
 #include <climits>
 #include <vector>
 
-#include "shell/game_loop.h"
+#include <gtest/gtest.h>
+
+#include "play/end_of_game.h"
+#include "play/game_loop.h"
 #include "support/combat_fixture.h"
 
 namespace cw::test {

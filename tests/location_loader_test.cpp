@@ -1,11 +1,12 @@
-#include <gtest/gtest.h>
+#include "world/location_loader.h"
 
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "play_fixtures.h"
-#include "world/location_loader.h"
 
 namespace cw::test {
 namespace {
@@ -194,8 +195,8 @@ TEST_F(LocationLoader, NoEnemiesForCityDuvave2AndPowerplant1FromBelow) {
   g.Enemies[0].state = "x";
   g.Enemies[0].x = 77;
   g.Enemycount = 1;
-  for (auto [location, entry] : {std::pair{"city", "r"}, {"city", "save"}, {"duvave2", "s"},
-                                 {"powerplant1", "powerplant2"}}) {
+  for (auto [location, entry] :
+       {std::pair{"city", "r"}, {"city", "save"}, {"duvave2", "s"}, {"powerplant1", "powerplant2"}}) {
     Load(location, entry);
     EXPECT_DOUBLE_EQ(g.Enemycount, 1) << location;
     EXPECT_DOUBLE_EQ(g.Enemies[0].x, 77) << location;

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "play/game.h"
 #include "screens_fixtures.h"
-#include "shell/game.h"
 
 namespace cw::test {
 namespace {
@@ -12,8 +12,8 @@ struct Rect {
   int x, y, w, h;
 };
 // Where each entry's highlight is drawn, by selection number 2..5.
-constexpr Rect kHighlightAt[] = {{0, 0, 0, 0}, {0, 0, 0, 0}, {250, 180, 308, 29}, {170, 270, 469, 29},
-                                 {290, 358, 237, 29}, {20, 565, 61, 15}};
+constexpr Rect kHighlightAt[] = {{0, 0, 0, 0},        {0, 0, 0, 0},        {250, 180, 308, 29},
+                                 {170, 270, 469, 29}, {290, 358, 237, 29}, {20, 565, 61, 15}};
 
 // The entry whose highlight is on the menu surface: 0 for the plain menu picture, -1 when the
 // changes are not those of exactly one entry.
@@ -205,9 +205,8 @@ TEST_F(MainMenuTest, ContinueWithASavedGamePlaysIt) {
   std::vector<ScriptCommand> stop;
   AddClick(stop, 300, 740, 50);  // MENU
   Make(stop, true);
-  WriteBytes(data->path() / "SaveGame.txt",
-             CrLfLines({"-6", "-458", "city", "171", "376", "7", "0", "0", "0", "0", "0", "100", "1", "100", "False",
-                        "True", "2"}));
+  WriteBytes(data->path() / "SaveGame.txt", CrLfLines({"-6", "-458", "city", "171", "376", "7", "0", "0", "0", "0", "0",
+                                                       "100", "1", "100", "False", "True", "2"}));
   Image3_Click(g());
   EXPECT_FALSE(g().e.picMenu->visible);
   EXPECT_GT(g().passes, 0);

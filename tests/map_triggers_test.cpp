@@ -1,11 +1,12 @@
-#include <gtest/gtest.h>
+#include "world/map_triggers.h"
 
 #include <string>
 
+#include <gtest/gtest.h>
+
+#include "play/messages.h"
 #include "play_fixtures.h"
 #include "world/location_loader.h"
-#include "world/map_triggers.h"
-#include "world/messages.h"
 
 namespace cw::test {
 namespace {
@@ -280,7 +281,7 @@ TEST_F(MapTriggers, OnlyExactRedUnderThePlayerTriggers) {
   g.e.picCity_Collid->buffer.Set(36, 396, 0x000001FF);
   Check();
   ExpectNothing("duvavelab3");
-  g.My_x = 36.5;  // reads pixel 36
+  g.My_x = 36.5;   // reads pixel 36
   g.My_y = 397.5;  // reads pixel 398
   g.e.picCity_Collid->buffer.Set(36, 398, kRed);
   Check();

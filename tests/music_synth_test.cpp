@@ -1,11 +1,11 @@
 // Pure pieces of the music generator: pitches, chords, envelopes, pattern strings, the
 // loop seam and the limiter curve.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <memory>
 #include <stdexcept>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "music/chord.h"
 #include "music/envelope.h"

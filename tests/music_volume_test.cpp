@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "platform/music_volume.h"
+
+#include <gtest/gtest.h>
 
 namespace cw {
 namespace {

@@ -1,9 +1,9 @@
 #include "platform/picture_read_ahead.h"
 
-#include <gtest/gtest.h>
-
 #include <atomic>
 #include <fstream>
+
+#include <gtest/gtest.h>
 
 #include "support/test_game.h"
 

@@ -42,8 +42,8 @@ struct TestLocationSize {
   int width, height;
 };
 inline constexpr TestLocationSize kTestLocations[] = {
-    {"city", 200, 200},        {"hut", 100, 900},         {"powerplant1", 1100, 10}, {"powerplant2", 1000, 10},
-    {"powerplant3", 100, 100}, {"duvave1", 100, 900},     {"duvave2", 100, 900},     {"duvavelab1", 100, 900},
+    {"city", 200, 200},        {"hut", 100, 900},        {"powerplant1", 1100, 10}, {"powerplant2", 1000, 10},
+    {"powerplant3", 100, 100}, {"duvave1", 100, 900},    {"duvave2", 100, 900},     {"duvavelab1", 100, 900},
     {"duvavelab2", 11, 901},   {"duvavelab3", 100, 100},
 };
 

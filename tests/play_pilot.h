@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/game_loop.h"
+#include "play/game_loop.h"
 #include "support/test_game.h"
 
 namespace cw::test {

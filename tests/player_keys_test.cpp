@@ -1,6 +1,7 @@
+#include "actors/player_keys.h"
+
 #include <gtest/gtest.h>
 
-#include "actors/player_keys.h"
 #include "play_fixtures.h"
 
 namespace cw::test {

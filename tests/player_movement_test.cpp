@@ -1,9 +1,10 @@
-#include <gtest/gtest.h>
+#include "actors/player_movement.h"
 
 #include <cmath>
 
+#include <gtest/gtest.h>
+
 #include "play_fixtures.h"
-#include "shell/player_movement.h"
 
 namespace cw::test {
 namespace {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <sstream>
+
+#include <gtest/gtest.h>
 
 #include "platform/recording_platform.h"
 #include "platform/replay_platform.h"
@@ -32,7 +32,8 @@ std::string Session(const fs::path& dump) {
          "16600 key Enter\n"
          "17000 key down Up\n"
          "17600 key up Up\n"
-         "18000 dump " + dump.string() + "\n";
+         "18000 dump " +
+         dump.string() + "\n";
 }
 
 std::string Saved(const fs::path& dir) { return ReadBytes(dir / "SaveGame.txt"); }
@@ -52,8 +53,9 @@ TEST(RecordReplayTest, AReplayReachesTheSameStateAndSavedGame) {
 
   // The replay's saved game goes to a folder of its own, which starts as the recording did: without one.
   fs::path saves = replayed.path() / "saves";
-  r = RunHeadless(replayed.path(), "18000 dump " + (replayed.path() / "final.json").string() + "\n",
-                  {"--replay", recording.string(), "--data-dir", replayed.path().string(), "--save-dir", saves.string()});
+  r = RunHeadless(
+      replayed.path(), "18000 dump " + (replayed.path() / "final.json").string() + "\n",
+      {"--replay", recording.string(), "--data-dir", replayed.path().string(), "--save-dir", saves.string()});
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_EQ(ReadJson(replayed.path() / "final.json"), original);
   EXPECT_EQ(Saved(saves), Saved(recorded.path()));
@@ -63,14 +65,14 @@ TEST(RecordReplayTest, AReplayReachesTheSameStateAndSavedGame) {
 
 TEST(RecordReplayTest, ARecordingCarriesTheSavedGameItStartedFrom) {
   DataCopy recorded, replayed;
-  WriteBytes(recorded.path() / "SaveGame.txt",
-             CrLfLines({"-6", "-458", "city", "171", "376", "3", "1", "2", "0", "4", "120", "500", "3", "150", "True",
-                        "False", "0"}));
+  WriteBytes(recorded.path() / "SaveGame.txt", CrLfLines({"-6", "-458", "city", "171", "376", "3", "1", "2", "0", "4",
+                                                          "120", "500", "3", "150", "True", "False", "0"}));
   fs::path recording = recorded.path() / "session.txt";
   // Continue Game, then a short walk.
   auto r = RunHeadless(recorded.path(),
                        "5500 key Down\n5600 key Down\n5700 key Down\n5800 key Enter\n"
-                       "6500 key down Up\n7000 key up Up\n7500 dump " + (recorded.path() / "final.json").string() + "\n",
+                       "6500 key down Up\n7000 key up Up\n7500 dump " +
+                           (recorded.path() / "final.json").string() + "\n",
                        {"--data-dir", recorded.path().string(), "--record", recording.string()});
   ASSERT_EQ(r.status, 0) << r.out;
   auto original = ReadJson(recorded.path() / "final.json");
@@ -132,7 +134,8 @@ TEST(SessionLogTest, DamagedFilesNameTheLine) {
   EXPECT_EQ(error("hello\n"), "line 1: not a recorded session");
   EXPECT_EQ(error("cinderwake-session 1\nframes 2\nsave -\n"), "line 2: frames is 0 or 1");
   EXPECT_EQ(error("cinderwake-session 1\nframes 1\nsave 4e6\n"), "line 3: the saved game is not hex");
-  EXPECT_EQ(error("cinderwake-session 1\nframes 1\nsave -\nT 5\nE Jump 1 2 3 4 5 6 7 8\n"), "line 5: unknown event Jump");
+  EXPECT_EQ(error("cinderwake-session 1\nframes 1\nsave -\nT 5\nE Jump 1 2 3 4 5 6 7 8\n"),
+            "line 5: unknown event Jump");
   EXPECT_EQ(error("cinderwake-session 1\nframes 1\nsave -\nE KeyUp 1 2\n"), "line 4: an event has nine numbers");
   EXPECT_EQ(error("cinderwake-session 1\nframes 1\nsave -\nT 5 6\n"), "line 4: unexpected \"6\"");
   EXPECT_EQ(error("cinderwake-session 1\nframes 1\nsave -\nX\n"), "line 4: unknown entry");

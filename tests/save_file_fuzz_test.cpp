@@ -1,27 +1,63 @@
 // Damaged saved games: whatever the file holds, loading never faults and never applies part of a file.
-#include <gtest/gtest.h>
-
 #include <random>
 
+#include <gtest/gtest.h>
+
+#include "play/game.h"
 #include "savegame/save_file.h"
 #include "savegame/save_format.h"
 #include "screens_fixtures.h"
-#include "shell/game.h"
 
 namespace cw::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-const std::vector<std::string> kGoodLines = {"-106.5", "-300.25", "city", "401.125", "250", "3",    "2",    "1", "0",
+const std::vector<std::string> kGoodLines = {"-106.5", "-300.25", "city", "401.125", "250", "3",    "2",     "1", "0",
                                              "4",      "420",     "800",  "4",       "133", "True", "False", "6"};
 
 const std::vector<std::string> kOddTexts = {
-    "",          " ",          "\t",         "0",           "-0",         "1e308",      "-1e309",   "nan",
-    "inf",       "0x10",       "1.5",        "2.5",         "32767",      "32768",      "-32768",   "-32769",
-    "2147483647", "2147483648", "-2147483649", "True",       "False",      "true",       "NoSaveGame", "city",
-    "City",      "hut ",       "5.",         ".5",          "+3",         "1,5",        "\t7 ",     "1e3",
-    "\xd9\xa3",  std::string("4\0" "2", 3),   "--5",        "5-",         "1e",         "e5",       "999999999999999999999",
+    "",
+    " ",
+    "\t",
+    "0",
+    "-0",
+    "1e308",
+    "-1e309",
+    "nan",
+    "inf",
+    "0x10",
+    "1.5",
+    "2.5",
+    "32767",
+    "32768",
+    "-32768",
+    "-32769",
+    "2147483647",
+    "2147483648",
+    "-2147483649",
+    "True",
+    "False",
+    "true",
+    "NoSaveGame",
+    "city",
+    "City",
+    "hut ",
+    "5.",
+    ".5",
+    "+3",
+    "1,5",
+    "\t7 ",
+    "1e3",
+    "\xd9\xa3",
+    std::string("4\0"
+                "2",
+                3),
+    "--5",
+    "5-",
+    "1e",
+    "e5",
+    "999999999999999999999",
 };
 
 // One damaged file made from the good one.
@@ -41,8 +77,7 @@ std::string Mutate(std::mt19937& rng) {
     case 3:  // extra lines
       for (size_t n = 1 + pick(5); n > 0; --n) lines.push_back(kOddTexts[pick(kOddTexts.size())]);
       break;
-    default:
-      break;
+    default: break;
   }
   std::string bytes = CrLfLines(lines);
   if (pick(3) == 0) {  // raw byte damage
@@ -67,10 +102,20 @@ std::vector<std::string> ExpectedAfterLoad(const std::vector<std::string>& befor
   for (size_t i = 0; i < lines.size() && i < 17; ++i) {
     const std::string& l = lines[i];
     switch (i) {
-      case 0: case 1: case 3: case 4: after[i] = NumberText(*ParseNumber(l)); break;
+      case 0:
+      case 1:
+      case 3:
+      case 4: after[i] = NumberText(*ParseNumber(l)); break;
       case 2: after[i] = l; break;
-      case 5: case 6: case 7: case 8: case 9: case 12: after[i] = whole(l) + "/" + whole(l); break;
-      case 10: case 11: case 13: after[i] = whole(l); break;
+      case 5:
+      case 6:
+      case 7:
+      case 8:
+      case 9:
+      case 12: after[i] = whole(l) + "/" + whole(l); break;
+      case 10:
+      case 11:
+      case 13: after[i] = whole(l); break;
       case 14: after[i] = (l == "True" || (l != "False" && *ParseNumber(l) != 0)) ? "key" : "no key"; break;
       case 15: after[i] = (l == "True" || (l != "False" && *ParseNumber(l) != 0)) ? "card" : "no card"; break;
       case 16: after[i] = l; break;

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "play/game.h"
 #include "savegame/save_format.h"
 #include "screens_fixtures.h"
-#include "shell/game.h"
 
 namespace cw::test {
 namespace {
@@ -266,11 +266,11 @@ TEST_F(SaveFileTest, ALineThatDoesNotFitItsFieldMakesTheWholeFileUnloadable) {
     size_t line;
     const char* text;
   } kBroken[] = {
-      {0, "abc"},        {1, ""},           {0, "1e10"},       {2, "town"},       {2, "City"},
-      {2, "NoSaveGame"}, {3, "12,5"},       {4, "nan"},        {5, "32768"},      {6, "-32769"},
-      {7, "x"},          {8, "1e5"},        {9, "inf"},        {10, "2147483648"}, {11, "-2147483649"},
-      {12, "40000"},     {13, "--1"},       {14, "Maybe"},     {15, "true"},      {16, "2.5"},
-      {16, "five"},      {16, ""},          {16, "3000000000"},
+      {0, "abc"},        {1, ""},     {0, "1e10"},        {2, "town"},        {2, "City"},
+      {2, "NoSaveGame"}, {3, "12,5"}, {4, "nan"},         {5, "32768"},       {6, "-32769"},
+      {7, "x"},          {8, "1e5"},  {9, "inf"},         {10, "2147483648"}, {11, "-2147483649"},
+      {12, "40000"},     {13, "--1"}, {14, "Maybe"},      {15, "true"},       {16, "2.5"},
+      {16, "five"},      {16, ""},    {16, "3000000000"},
   };
   auto base = kStartUpLines;
   base[15] = "True";  // different from the state in memory, so a half-load would show

@@ -1,4 +1,4 @@
-#include "shell/save_location.h"
+#include "app/save_location.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -9,8 +9,7 @@ namespace cw::test {
 namespace {
 
 TEST(SaveLocationTest, AWritableDataFolderKeepsTheSavedGame) {
-  EXPECT_EQ(ChooseSaveFolder("/games/cinderwake/data", true, "/home/ann/.data", "/home/ann"),
-            "/games/cinderwake/data");
+  EXPECT_EQ(ChooseSaveFolder("/games/cinderwake/data", true, "/home/ann/.data", "/home/ann"), "/games/cinderwake/data");
 }
 
 TEST(SaveLocationTest, OtherwiseThePlayersDataFolderFromTheEnvironment) {
@@ -21,8 +20,7 @@ TEST(SaveLocationTest, OtherwiseThePlayersDataFolderFromTheEnvironment) {
 TEST(SaveLocationTest, WithoutXdgDataHomeTheDefaultUnderHome) {
   EXPECT_EQ(ChooseSaveFolder("/usr/lib/cinderwake/data", false, nullptr, "/home/ann"),
             "/home/ann/.local/share/cinderwake");
-  EXPECT_EQ(ChooseSaveFolder("/usr/lib/cinderwake/data", false, "", "/home/ann"),
-            "/home/ann/.local/share/cinderwake");
+  EXPECT_EQ(ChooseSaveFolder("/usr/lib/cinderwake/data", false, "", "/home/ann"), "/home/ann/.local/share/cinderwake");
 }
 
 TEST(SaveLocationTest, RelativeEnvironmentValuesAreIgnored) {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/game.h"
-#include "shell/start_up.h"
+#include "app/start_up.h"
+#include "play/game.h"
 #include "support/test_game.h"
 
 namespace cw::test {

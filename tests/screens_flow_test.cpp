@@ -1,10 +1,10 @@
 // The real program, headless, driven through its screens with keys and clicks at window pixels.
-#include <gtest/gtest.h>
-
 #include <sstream>
 
+#include <gtest/gtest.h>
+
+#include "play/game.h"
 #include "screens_fixtures.h"
-#include "shell/game.h"
 
 namespace cw::test {
 namespace {
@@ -20,9 +20,9 @@ Points TakePoints() {
   TestGame t;
   StartWithoutSplash(t.g);
   const Elements& e = t.g.e;
-  return {CentreOf(e.Image2),        CentreOf(e.Image3), CentreOf(e.Image4), CentreOf(e.Image5),
-          CentreOf(e.btnStrenghtUp), CentreOf(e.Command11), CentreOf(e.Command1), CentreOf(e.img1),
-          CentreOf(e.img3)};
+  return {CentreOf(e.Image2),   CentreOf(e.Image3),        CentreOf(e.Image4),
+          CentreOf(e.Image5),   CentreOf(e.btnStrenghtUp), CentreOf(e.Command11),
+          CentreOf(e.Command1), CentreOf(e.img1),          CentreOf(e.img3)};
 }
 
 std::string Click(int t, WindowPoint p) {
@@ -51,9 +51,9 @@ TEST(ScreensFlowTest, NewGameSaveExitContinueAndCredits) {
   Points p = TakePoints();
   std::string s;
   // The splash holds until 5001 ms; the menu takes input from then on.
-  s += Click(6000, p.new_game);          // the opening page: 30 steps, until about 8930 ms
+  s += Click(6000, p.new_game);  // the opening page: 30 steps, until about 8930 ms
   s += Dump(9500, d, "story");
-  s += Key(9600, "Space");               // the closing: 51 steps, until about 14650 ms
+  s += Key(9600, "Space");  // the closing: 51 steps, until about 14650 ms
   s += Dump(15000, d, "abilities");
   for (int i = 0; i < 6; ++i) s += Click(15100 + 100 * i, p.strength_up);
   s += Dump(15700, d, "spent");

@@ -1,10 +1,10 @@
 #include "platform/sdl_controllers.h"
 
-#include <SDL.h>
-#include <gtest/gtest.h>
-
 #include <map>
 #include <string>
+
+#include <SDL.h>
+#include <gtest/gtest.h>
 
 namespace cw {
 namespace {

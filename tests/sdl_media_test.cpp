@@ -1,14 +1,15 @@
 #include "platform/sdl_media.h"
-#include "platform/jpeg_decode.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 #include <SDL.h>
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include "platform/jpeg_decode.h"
 
 namespace cw {
 namespace {
@@ -101,7 +102,7 @@ std::vector<uint8_t> MakeGif(int w, int h, const std::vector<uint8_t>& indices, 
   return gif;
 }
 
-constexpr uint8_t kPalette[8][3] = {{0, 0, 0},   {255, 0, 0},   {0, 255, 255}, {0, 255, 0},
+constexpr uint8_t kPalette[8][3] = {{0, 0, 0},   {255, 0, 0},     {0, 255, 255},   {0, 255, 0},
                                     {0, 0, 255}, {255, 255, 255}, {192, 192, 192}, {18, 52, 86}};
 const std::vector<uint8_t> kGifIndices = {1, 2, 3, 4, 0, 5, 6, 7};
 const std::vector<uint32_t> kGifColours = {kRed, kCyan, 0x0000FF00, 0x00FF0000, 0, 0x00FFFFFF, 0x00C0C0C0, 0x00563412};

@@ -1,9 +1,11 @@
-#include <gtest/gtest.h>
+#include "actors/shots.h"
 
 #include <cmath>
 
+#include <gtest/gtest.h>
+
+#include "actors/enemies.h"
 #include "external/image_effects.h"
-#include "shell/combat.h"
 #include "support/combat_fixture.h"
 
 namespace cw::test {
@@ -31,7 +33,8 @@ class ShotsTest : public CombatTest {
     Surface expected(800, 528, kPlainGround);
     for (int y : ys) FoxRotate(expected, 400, y, g.e.picShot_Gun->buffer, g.e.picShot_Gun->buffer, kCyan, 0, 0);
     for (int y = 0; y < 528; ++y)
-      for (int x = 380; x < 420; ++x) ASSERT_EQ(g.e.picCity_base->buffer.Get(x, y), expected.Get(x, y)) << x << "," << y;
+      for (int x = 380; x < 420; ++x)
+        ASSERT_EQ(g.e.picCity_base->buffer.Get(x, y), expected.Get(x, y)) << x << "," << y;
   }
 };
 

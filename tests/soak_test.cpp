@@ -1,11 +1,11 @@
 // Random keys and clicks for a long time, with the game's invariants checked before every pass.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdlib>
 #include <random>
 
-#include "shell/start_up.h"
+#include <gtest/gtest.h>
+
+#include "app/start_up.h"
 #include "support/test_game.h"
 
 namespace cw {
@@ -35,8 +35,8 @@ struct Monkey {
     double count = g.Enemycount;
     ASSERT_GE(count, 0);
     ASSERT_LE(count, 20);
-    for (double v : {double(g.My_x), double(g.My_y), double(g.helpXCity), double(g.helpYCity), double(g.r), g.u,
-                     g.BossX, g.BossY})
+    for (double v :
+         {double(g.My_x), double(g.My_y), double(g.helpXCity), double(g.helpYCity), double(g.r), g.u, g.BossX, g.BossY})
       ASSERT_TRUE(std::isfinite(v));
     for (const auto& e : g.Enemies) {
       if (e.state != "x") continue;
@@ -68,8 +68,10 @@ struct Monkey {
       if (Pick(900) == 0) Click(712 + 30, 40 + 8);  // MENU
       if (Pick(900) == 0) Click(712 + 30, 8 + 8);   // ABILITIES
     } else if (focus == g.e.picMenu) {
-      if (Pick(10) == 0) Click(400, 192);  // New Game; End is never chosen
-      else if (Pick(10) == 0) Click(400, 280);
+      if (Pick(10) == 0)
+        Click(400, 192);  // New Game; End is never chosen
+      else if (Pick(10) == 0)
+        Click(400, 280);
     } else if (focus == g.e.picRPG || focus == g.e.picInGame) {
       if (Pick(5) == 0) Click(int(focus->left) + Pick(int(focus->width)), int(focus->top) + Pick(int(focus->height)));
       if (Pick(8) == 0) Key(13, 13, true);

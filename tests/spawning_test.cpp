@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 
-#include "shell/combat.h"
+#include <gtest/gtest.h>
+
+#include "actors/enemy_spawning.h"
 #include "support/combat_fixture.h"
 
 namespace cw::test {
@@ -128,7 +128,8 @@ TEST_F(SpawningTest, ASpawnPointOutsideTheVisibleMaskIsAccepted) {
   g.rng.Seed(SeedWhere([](Random& r) {
     SpawnDraws d = Draws(r);
     double reach = (d.distance <= 100 ? 100 : d.distance) * (d.sign > 1 ? -1 : 1);
-    return d.t > 4.5 && d.t < 5.5 && (20 + reach * std::sin(d.direction) < -1 || 20 + reach * std::cos(d.direction) < -1);
+    return d.t > 4.5 && d.t < 5.5 &&
+           (20 + reach * std::sin(d.direction) < -1 || 20 + reach * std::cos(d.direction) < -1);
   }));
   g.e.picCity_Collid->buffer.Fill(kCyan);  // every visible pixel is a wall
   AttemptNow();

@@ -9,9 +9,8 @@ TEST(StartUpTest, SplashHoldsFiveSecondsThenOpensTheMenuWithItsMusic) {
   test::DataCopy data;
   auto dir = data.path();
   auto r = test::RunHeadless(dir,
-                             "100 dump " + (dir / "a.json").string() + "\n" +
-                             "5000 dump " + (dir / "b.json").string() + "\n" +
-                             "5100 dump " + (dir / "c.json").string() + "\n",
+                             "100 dump " + (dir / "a.json").string() + "\n" + "5000 dump " + (dir / "b.json").string() +
+                                 "\n" + "5100 dump " + (dir / "c.json").string() + "\n",
                              {"--data-dir", dir.string()});
   ASSERT_EQ(r.status, 0) << r.out;
   auto a = test::ReadJson(dir / "a.json");
@@ -64,8 +63,8 @@ TEST(StartUpTest, AKeyOrClickDuringTheSplashShowsTheMenuAtOnce) {
   test::DataCopy data;
   auto dir = data.path();
   for (const std::string input : {"0 key Space\n", "0 click 400 300\n"}) {
-    auto r = test::RunHeadless(dir, input + "1000 dump " + (dir / "d.json").string() + "\n",
-                               {"--data-dir", dir.string()});
+    auto r =
+        test::RunHeadless(dir, input + "1000 dump " + (dir / "d.json").string() + "\n", {"--data-dir", dir.string()});
     ASSERT_EQ(r.status, 0) << r.out;
     auto d = test::ReadJson(dir / "d.json");
     EXPECT_EQ(d["elements"]["picStartUp_base"]["visible"], false) << input;

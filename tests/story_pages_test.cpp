@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "play/game.h"
 #include "screens_fixtures.h"
-#include "shell/game.h"
 
 namespace cw::test {
 namespace {
@@ -125,7 +125,7 @@ TEST_F(StoryTest, ASecondKeyDuringTheClosingIsIgnored) {
   Game& g = Start({KeyDownAt(3500, kKeySpace, kKeySpace), KeyDownAt(6000, 'A', 'a')});
   g.blnEnd = true;
   ShowStoryPage(g, "end");
-  t->Key(kKeyEnter, kKeyEnter);  // at 2930
+  t->Key(kKeyEnter, kKeyEnter);                  // at 2930
   EXPECT_EQ(2930 + 50 * 101, g.GetTickCount());  // one closing only
   EXPECT_TRUE(g.e.picMenu->visible);
 }

@@ -7,11 +7,11 @@ namespace cw::music {
 
 struct BassTone {
   Adsr envelope{0.003, 0.2, 0.6, 0.06};
-  double cutoffFloor = 180.0;   // Hz
-  double cutoffPeak = 1400.0;   // Hz added at the attack
-  double filterDecay = 0.08;    // seconds
+  double cutoffFloor = 180.0;  // Hz
+  double cutoffPeak = 1400.0;  // Hz added at the attack
+  double filterDecay = 0.08;   // seconds
   double drive = 1.6;
-  double sawMix = 1.0;          // 0 leaves only the sub sine
+  double sawMix = 1.0;  // 0 leaves only the sub sine
 };
 
 class Bass : public Instrument {

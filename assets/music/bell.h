@@ -7,11 +7,11 @@ namespace cw::music {
 
 struct BellTone {
   Adsr envelope{0.008, 1.4, 0.3, 0.9};
-  double ratio = 2.0;          // modulator : carrier frequency
-  double indexStart = 2.2;     // modulation index at the strike
+  double ratio = 2.0;       // modulator : carrier frequency
+  double indexStart = 2.2;  // modulation index at the strike
   double indexEnd = 0.3;
-  double indexDecay = 0.5;     // seconds
-  double vibratoDepth = 0.004; // fraction of the pitch, reached after the strike
+  double indexDecay = 0.5;      // seconds
+  double vibratoDepth = 0.004;  // fraction of the pitch, reached after the strike
 };
 
 class Bell : public Instrument {

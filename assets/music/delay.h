@@ -5,9 +5,9 @@
 namespace cw::music {
 
 struct DelaySettings {
-  double seconds = 0.375;   // time between echoes
-  double feedback = 0.4;    // 0..1
-  double toneHz = 3500.0;   // each repeat loses the highs above this
+  double seconds = 0.375;  // time between echoes
+  double feedback = 0.4;   // 0..1
+  double toneHz = 3500.0;  // each repeat loses the highs above this
 };
 
 // Returns the wet signal of a send buffer, same length as the input.

@@ -13,9 +13,9 @@ void HiHat::Render(const Voice& voice, float* left, float* right, std::size_t fr
   // Inharmonic partials in the ratios of a classic drum machine cymbal.
   static constexpr std::array<double, 6> kPartials = {205.3, 304.4, 369.6, 522.7, 540.0, 800.0};
   const double sr = voice.sampleRate;
-  std::array<Oscillator, 6> metal = {
-      Oscillator(Waveform::kSquare, sr), Oscillator(Waveform::kSquare, sr), Oscillator(Waveform::kSquare, sr),
-      Oscillator(Waveform::kSquare, sr), Oscillator(Waveform::kSquare, sr), Oscillator(Waveform::kSquare, sr)};
+  std::array<Oscillator, 6> metal = {Oscillator(Waveform::kSquare, sr), Oscillator(Waveform::kSquare, sr),
+                                     Oscillator(Waveform::kSquare, sr), Oscillator(Waveform::kSquare, sr),
+                                     Oscillator(Waveform::kSquare, sr), Oscillator(Waveform::kSquare, sr)};
   for (std::size_t k = 0; k < metal.size(); ++k) metal[k].SetFrequency(kPartials[k] * 1.7);
   Noise noise(voice.seed);
   SvFilter highpass, second;

@@ -5,7 +5,7 @@
 namespace cw::music {
 
 struct HiHatTone {
-  double decay = 0.045;     // seconds: short closed, long open
+  double decay = 0.045;        // seconds: short closed, long open
   double brightness = 7000.0;  // Hz, high-pass corner
 };
 

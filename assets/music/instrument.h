@@ -7,9 +7,9 @@ namespace cw::music {
 
 struct Voice {
   double frequency = 440.0;
-  double gate = 0.5;        // seconds the key is held
-  float velocity = 1.0f;    // 0..1
-  std::uint32_t seed = 1;   // fixed per note: noise and start phases
+  double gate = 0.5;       // seconds the key is held
+  float velocity = 1.0f;   // 0..1
+  std::uint32_t seed = 1;  // fixed per note: noise and start phases
   double sampleRate = 44100.0;
 };
 

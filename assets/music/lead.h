@@ -7,8 +7,8 @@ namespace cw::music {
 
 struct LeadTone {
   Adsr envelope{0.01, 0.25, 0.7, 0.18};
-  double cutoff = 2400.0;       // Hz while sustaining
-  double cutoffAttack = 2200.0; // Hz added at the attack
+  double cutoff = 2400.0;        // Hz while sustaining
+  double cutoffAttack = 2200.0;  // Hz added at the attack
   double pulseWidth = 0.32;
   double vibratoDepth = 0.006;  // fraction of the pitch
 };

@@ -28,8 +28,7 @@ constexpr std::string_view kThemeA =
 constexpr std::string_view kThemeB =
     "F5:4 A5:2 F5:2 | E5:4 C5:2 A4:2 | D5:3 F5:1 Bb5:4 | A5:4 G5:2 F5:2 | "
     "F5:2 E5:2 D5:2 F5:2 | E5:6 C5:2 | B4:4 D5:2 G#5:2 | B5:4 A5:2 G#5:2";
-constexpr std::string_view kCounterB =
-    "F4:8 | E4:8 | D4:8 | C4:8 | F4:8 | E4:8 | D4:4 B3:4 | G#3:8";
+constexpr std::string_view kCounterB = "F4:8 | E4:8 | D4:8 | C4:8 | F4:8 | E4:8 | D4:4 B3:4 | G#3:8";
 constexpr std::string_view kThemeOutro = "A5:6 r:2 | r:2 A4:2 C5:2 E5:2 | D5:6 r:2 | B4:6 r:2";
 
 }  // namespace
@@ -50,8 +49,9 @@ Song MenuTheme() {
   AddChords(pad, b, 4.0, kBChords, 52, 0.9f);
   AddChords(pad, outro, 4.0, kOutroChords, 52, 0.75f);
 
-  Part& bass = song.AddPart("bass", std::make_unique<Bass>(BassTone{{0.08, 0.5, 0.8, 0.8}, 120.0, 250.0, 0.3, 1.1, 0.35}),
-                            {0.7f, 0.0f, 0.05f, 0.0f, 0.0f});
+  Part& bass =
+      song.AddPart("bass", std::make_unique<Bass>(BassTone{{0.08, 0.5, 0.8, 0.8}, 120.0, 250.0, 0.3, 1.1, 0.35}),
+                   {0.7f, 0.0f, 0.05f, 0.0f, 0.0f});
   AddBassLine(bass, a, 4.0, kAChords, "x-------", 33, 0.7f);
   AddBassLine(bass, b, 4.0, kBChords, "x---.-x-", 33, 0.8f);
   AddBassLine(bass, outro, 4.0, kOutroChords, "x-------", 33, 0.6f);
@@ -76,8 +76,8 @@ Song MenuTheme() {
   Part& kick = song.AddPart("kick", std::make_unique<Kick>(KickTone{44.0, 60.0, 0.05, 0.4, 0.05}),
                             {0.55f, 0.0f, 0.15f, 0.0f, 0.0f});
   AddDrums(kick, b, 0.25, "X.......x.......", 8, 0.8f);
-  Part& shaker = song.AddPart("shaker", std::make_unique<HiHat>(HiHatTone{0.05, 6000.0}),
-                              {1.6f, -0.35f, 0.35f, 0.0f, 0.0f});
+  Part& shaker =
+      song.AddPart("shaker", std::make_unique<HiHat>(HiHatTone{0.05, 6000.0}), {1.6f, -0.35f, 0.35f, 0.0f, 0.0f});
   AddDrums(shaker, b, 0.25, "..g...x...g...x.", 8, 0.6f);
 
   // Wind rising into the return of the theme.

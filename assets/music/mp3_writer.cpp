@@ -1,12 +1,12 @@
 #include "mp3_writer.h"
 
-#include <lame/lame.h>
-
 #include <algorithm>
 #include <fstream>
 #include <memory>
 #include <stdexcept>
 #include <vector>
+
+#include <lame/lame.h>
 
 namespace cw::music {
 namespace {
@@ -42,9 +42,9 @@ void WriteMp3(const std::string& path, const StereoBuffer& pcm, int sampleRate, 
   std::vector<unsigned char> mp3;
   for (std::size_t start = 0; start < pcm.Frames(); start += kChunk) {
     const std::size_t frames = std::min(kChunk, pcm.Frames() - start);
-    const int bytes = lame_encode_buffer_ieee_float(lame.get(), &pcm.left[start], &pcm.right[start],
-                                                    static_cast<int>(frames), chunk.data(),
-                                                    static_cast<int>(chunk.size()));
+    const int bytes =
+        lame_encode_buffer_ieee_float(lame.get(), &pcm.left[start], &pcm.right[start], static_cast<int>(frames),
+                                      chunk.data(), static_cast<int>(chunk.size()));
     if (bytes < 0) throw std::runtime_error("lame_encode_buffer_ieee_float failed");
     mp3.insert(mp3.end(), chunk.begin(), chunk.begin() + bytes);
   }
@@ -55,8 +55,7 @@ void WriteMp3(const std::string& path, const StereoBuffer& pcm, int sampleRate, 
   // The stream opens with a placeholder frame of the same size; the final tag replaces it.
   std::vector<unsigned char> tag(4096);
   const std::size_t tagBytes = lame_get_lametag_frame(lame.get(), tag.data(), tag.size());
-  if (tagBytes == 0 || tagBytes > tag.size() || tagBytes > mp3.size())
-    throw std::runtime_error("no LAME tag frame");
+  if (tagBytes == 0 || tagBytes > tag.size() || tagBytes > mp3.size()) throw std::runtime_error("no LAME tag frame");
   std::copy(tag.begin(), tag.begin() + static_cast<std::ptrdiff_t>(tagBytes), mp3.begin());
 
   std::ofstream file(path, std::ios::binary | std::ios::trunc);

@@ -27,15 +27,9 @@ float Oscillator::Next() {
   const double t = phase_;
   double out = 0.0;
   switch (wave_) {
-    case Waveform::kSine:
-      out = std::sin(2.0 * std::numbers::pi * t);
-      break;
-    case Waveform::kTriangle:
-      out = 1.0 - 4.0 * std::fabs(t - 0.5);
-      break;
-    case Waveform::kSaw:
-      out = 2.0 * t - 1.0 - PolyBlep(t, step_);
-      break;
+    case Waveform::kSine: out = std::sin(2.0 * std::numbers::pi * t); break;
+    case Waveform::kTriangle: out = 1.0 - 4.0 * std::fabs(t - 0.5); break;
+    case Waveform::kSaw: out = 2.0 * t - 1.0 - PolyBlep(t, step_); break;
     case Waveform::kSquare:
       out = (t < width_ ? 1.0 : -1.0) + PolyBlep(t, step_) - PolyBlep(Wrap(t - width_ + 1.0), step_);
       break;

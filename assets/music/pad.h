@@ -7,11 +7,11 @@ namespace cw::music {
 
 struct PadTone {
   Adsr envelope{1.2, 1.0, 0.8, 2.0};
-  double cutoff = 900.0;     // Hz, centre of the drifting lowpass
-  double drift = 0.35;       // LFO depth as a fraction of the cutoff
-  double driftRate = 0.15;   // Hz
+  double cutoff = 900.0;    // Hz, centre of the drifting lowpass
+  double drift = 0.35;      // LFO depth as a fraction of the cutoff
+  double driftRate = 0.15;  // Hz
   double detuneCents = 8.0;
-  double subMix = 0.35;      // sine an octave down
+  double subMix = 0.35;  // sine an octave down
 };
 
 class Pad : public Instrument {

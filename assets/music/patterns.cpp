@@ -62,8 +62,7 @@ void AddNote(Part& part, double beat, double beats, int midi, float velocity) {
   part.notes.push_back(NoteEvent{beat, beats, midi, velocity});
 }
 
-double AddMelody(Part& part, double startBeat, double stepBeats, std::string_view line, float velocity,
-                 double legato) {
+double AddMelody(Part& part, double startBeat, double stepBeats, std::string_view line, float velocity, double legato) {
   double beat = startBeat;
   for (std::string_view token : Tokens(line)) {
     const std::size_t colon = token.find(':');
@@ -85,8 +84,8 @@ void AddChords(Part& part, double startBeat, double beatsPerChord, std::string_v
   }
 }
 
-void AddArpeggio(Part& part, double startBeat, double beatsPerChord, std::string_view chords,
-                 std::string_view order, double stepBeats, int lowest, float velocity) {
+void AddArpeggio(Part& part, double startBeat, double beatsPerChord, std::string_view chords, std::string_view order,
+                 double stepBeats, int lowest, float velocity) {
   const std::vector<std::string_view> indices = Tokens(order);
   if (indices.empty()) throw std::invalid_argument("empty arpeggio order");
   const int stepsPerChord = static_cast<int>(beatsPerChord / stepBeats + 0.5);
@@ -103,8 +102,8 @@ void AddArpeggio(Part& part, double startBeat, double beatsPerChord, std::string
   }
 }
 
-void AddBassLine(Part& part, double startBeat, double beatsPerChord, std::string_view chords,
-                 std::string_view rhythm, int lowest, float velocity) {
+void AddBassLine(Part& part, double startBeat, double beatsPerChord, std::string_view chords, std::string_view rhythm,
+                 int lowest, float velocity) {
   const std::string steps = Steps(rhythm);
   const double stepBeats = beatsPerChord / static_cast<double>(steps.size());
   double beat = startBeat;
@@ -129,8 +128,7 @@ void AddBassLine(Part& part, double startBeat, double beatsPerChord, std::string
   }
 }
 
-void AddDrums(Part& part, double startBeat, double stepBeats, std::string_view grid, int repeats,
-              float velocity) {
+void AddDrums(Part& part, double startBeat, double stepBeats, std::string_view grid, int repeats, float velocity) {
   const std::string steps = Steps(grid);
   double beat = startBeat;
   for (int r = 0; r < repeats; ++r) {

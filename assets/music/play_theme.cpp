@@ -77,8 +77,8 @@ Song PlayTheme() {
   AddDrums(hats, b, 0.25, "xg.gxg.gxg.gxg.g", 16, 0.8f);
   AddDrums(hats, breakdown, 0.25, "..g...g...g...g.", 4, 0.7f);
   AddDrums(hats, build, 0.25, "xgxgxgxgxgxgxgxg", 4, 0.8f);
-  Part& openHats = song.AddPart("open hats", std::make_unique<HiHat>(HiHatTone{0.22, 6500.0}),
-                                {0.55f, -0.3f, 0.1f, 0.0f, 0.0f});
+  Part& openHats =
+      song.AddPart("open hats", std::make_unique<HiHat>(HiHatTone{0.22, 6500.0}), {0.55f, -0.3f, 0.1f, 0.0f, 0.0f});
   AddDrums(openHats, b, 0.25, "..x...x...x...x.", 16, 0.8f);
   // A crash marks the top of each section, the top of the loop included.
   Part& crash = song.AddPart("crash", std::make_unique<HiHat>(HiHatTone{0.9, 3500.0}), {0.5f, 0.2f, 0.3f, 0.0f, 0.0f});

@@ -7,9 +7,9 @@ namespace cw::music {
 
 struct PluckTone {
   Adsr envelope{0.003, 0.35, 0.0, 0.15};
-  double cutoffFloor = 350.0;   // Hz the filter settles to
-  double cutoffPeak = 3500.0;   // Hz added at the attack
-  double filterDecay = 0.12;    // seconds
+  double cutoffFloor = 350.0;  // Hz the filter settles to
+  double cutoffPeak = 3500.0;  // Hz added at the attack
+  double filterDecay = 0.12;   // seconds
   double squareMix = 0.5;
 };
 

@@ -12,8 +12,7 @@ constexpr int kStereoSpread = 23;
 
 class Comb {
  public:
-  Comb(int length, double feedback, double damping)
-      : buffer_(length, 0.0f), feedback_(feedback), damping_(damping) {}
+  Comb(int length, double feedback, double damping) : buffer_(length, 0.0f), feedback_(feedback), damping_(damping) {}
   float Process(float in) {
     const float out = buffer_[index_];
     store_ = out * (1.0 - damping_) + store_ * damping_;

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "shell/combat.h"
-#include "shell/enemy_table.h"
-#include "shell/life_and_levels.h"
-#include "shell/play_area.h"
+#include "actors/collision.h"
+#include "actors/enemy_kinds.h"
+#include "play/life_and_levels.h"
+#include "play/play_area.h"
 
 namespace cw {
 namespace {
@@ -13,10 +13,10 @@ namespace {
 constexpr int kPoseEvery = 9;  // passes per walk pose
 constexpr double kShotRadius = 10, kPlayerRadius = 15;
 constexpr double kShotSpeed = 4;
-constexpr int kShotAge = 100;          // passes a boss shot lives at most, counting from 1
-constexpr int kMinionsUpTo = 12;       // minions come only while Enemycount is at most this
-constexpr int kMinionCallAge = 99;     // ... and around the end of a full flight
-constexpr double kBossHealCap = 200;   // a hit heals the boss only up to here
+constexpr int kShotAge = 100;         // passes a boss shot lives at most, counting from 1
+constexpr int kMinionsUpTo = 12;      // minions come only while Enemycount is at most this
+constexpr int kMinionCallAge = 99;    // ... and around the end of a full flight
+constexpr double kBossHealCap = 200;  // a hit heals the boss only up to here
 constexpr struct { double x, y; } kMinions[] = {{160, 392}, {456, 328}, {440, 158}, {216, 176}};
 
 void DrawBoss(Game& g) {

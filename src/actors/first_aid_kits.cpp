@@ -4,9 +4,9 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "shell/combat.h"
-#include "shell/life_and_levels.h"
-#include "shell/play_area.h"
+#include "actors/collision.h"
+#include "play/life_and_levels.h"
+#include "play/play_area.h"
 
 namespace cw {
 namespace {
@@ -21,8 +21,8 @@ struct KitPlace {
 };
 // Looked up in this order; the first location that matches picks its kits.
 constexpr KitPlace kKitPlaces[] = {
-    {"city", {0, 1, 2}},  {"hut", {3}},        {"powerplant2", {4}},
-    {"duvave1", {5}},     {"duvavelab3", {6}}, {"powerplant3", {7}},
+    {"city", {0, 1, 2}}, {"hut", {3}},        {"powerplant2", {4}},
+    {"duvave1", {5}},    {"duvavelab3", {6}}, {"powerplant3", {7}},
 };
 
 // The life cap as the kits work it out: single precision, in this order.

@@ -1,6 +1,6 @@
 #include "actors/player_keys.h"
 
-#include "shell/game.h"
+#include "play/game.h"
 
 namespace cw {
 namespace {
@@ -55,11 +55,8 @@ void piccity_base_KeyDown(Game& g, int KeyCode, int) {
       g.lefter = true;
       g.righter = false;
       break;
-    case kCtrl:
-      Fire(g);
-      break;
-    default:
-      break;
+    case kCtrl: Fire(g); break;
+    default: break;
   }
 }
 
@@ -76,11 +73,8 @@ void picCity_base_KeyUp(Game& g, int KeyCode, int) {
       g.lefter = false;
       g.righter = false;
       break;
-    case kCtrl:
-      g.ShotButtonPushed = false;
-      break;
-    default:
-      break;
+    case kCtrl: g.ShotButtonPushed = false; break;
+    default: break;
   }
 }
 

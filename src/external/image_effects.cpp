@@ -115,8 +115,8 @@ void FoxAlphaBlend(Surface& dst, int x, int y, int w, int h, const Surface& src,
       if (IsKey(s, keyColour)) continue;
       const uint32_t d = out[x + u];
       out[x + u] = Rgb(uint8_t((RedOf(s) * a + RedOf(d) * b + 127) / 255),
-                   uint8_t((GreenOf(s) * a + GreenOf(d) * b + 127) / 255),
-                   uint8_t((BlueOf(s) * a + BlueOf(d) * b + 127) / 255));
+                       uint8_t((GreenOf(s) * a + GreenOf(d) * b + 127) / 255),
+                       uint8_t((BlueOf(s) * a + BlueOf(d) * b + 127) / 255));
     }
   }
 }

@@ -2,10 +2,10 @@
 // The headless twin: no window and no audio device. A virtual clock starts at 0 and moves only
 // while the program waits, jumping to the instant the wait ends; input comes from a script.
 #include <deque>
-#include <map>
-#include <tuple>
 #include <functional>
+#include <map>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "platform/headless_script.h"

@@ -29,8 +29,8 @@ bool KeyByName(const std::string& name, int& key, int& ch) {
   static const struct {
     const char* name;
     int key, ch;
-  } kNamed[] = {{"Up", 38, 0},     {"Down", 40, 0},    {"Left", 37, 0},   {"Right", 39, 0},
-                {"Ctrl", 17, 0},   {"Enter", 13, 13},  {"Escape", 27, 27}, {"Space", 32, 32}};
+  } kNamed[] = {{"Up", 38, 0},   {"Down", 40, 0},   {"Left", 37, 0},    {"Right", 39, 0},
+                {"Ctrl", 17, 0}, {"Enter", 13, 13}, {"Escape", 27, 27}, {"Space", 32, 32}};
   for (const auto& k : kNamed)
     if (name == k.name) {
       key = k.key;
@@ -79,7 +79,8 @@ std::vector<ScriptCommand> ParseScript(const std::string& text) {
     };
     auto coord = [&](const std::string& s, int limit) {
       int64_t v = 0;
-      if (!ParseInt(s, v) || v < 0 || v >= limit) fail("\"" + s + "\" is not a window pixel (0-" + std::to_string(limit - 1) + ")");
+      if (!ParseInt(s, v) || v < 0 || v >= limit)
+        fail("\"" + s + "\" is not a window pixel (0-" + std::to_string(limit - 1) + ")");
       return int(v);
     };
     auto input = [&](InputEvent::Type type, int key, int ch, int button, int x, int y) {

@@ -22,8 +22,7 @@ bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, const void* data
   if (setjmp(errors.escape)) return false;
   jpeg_mem_src(&info, static_cast<const unsigned char*>(data), static_cast<unsigned long>(size));
   if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) return false;
-  if (info.jpeg_color_space != JCS_YCbCr && info.jpeg_color_space != JCS_RGB &&
-      info.jpeg_color_space != JCS_GRAYSCALE)
+  if (info.jpeg_color_space != JCS_YCbCr && info.jpeg_color_space != JCS_RGB && info.jpeg_color_space != JCS_GRAYSCALE)
     return false;
   // Bytes R, G, B, pad: read as a little-endian word, the game's 0x00BBGGRR once the pad is cleared.
   info.out_color_space = JCS_EXT_RGBX;

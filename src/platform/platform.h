@@ -11,8 +11,22 @@ namespace cw {
 
 // Game-controller buttons and axes, named by where they sit on the pad (south is the lower face button).
 enum class PadButton {
-  South, East, West, North, Back, Guide, Start, LeftStick, RightStick, LeftShoulder, RightShoulder,
-  DpadUp, DpadDown, DpadLeft, DpadRight, Other
+  South,
+  East,
+  West,
+  North,
+  Back,
+  Guide,
+  Start,
+  LeftStick,
+  RightStick,
+  LeftShoulder,
+  RightShoulder,
+  DpadUp,
+  DpadDown,
+  DpadLeft,
+  DpadRight,
+  Other
 };
 enum class PadAxis { LeftX, LeftY, RightX, RightY, LeftTrigger, RightTrigger };
 

@@ -1,6 +1,5 @@
 #include "platform/replay_platform.h"
 
-
 namespace cw {
 namespace {
 

@@ -87,12 +87,8 @@ void SdlControllers::Close(int32_t instance, std::deque<InputEvent>& out) {
 
 bool SdlControllers::Translate(const SDL_Event& sdl, std::deque<InputEvent>& out) {
   switch (sdl.type) {
-    case SDL_CONTROLLERDEVICEADDED:
-      Open(sdl.cdevice.which);
-      return true;
-    case SDL_CONTROLLERDEVICEREMOVED:
-      Close(sdl.cdevice.which, out);
-      return true;
+    case SDL_CONTROLLERDEVICEADDED: Open(sdl.cdevice.which); return true;
+    case SDL_CONTROLLERDEVICEREMOVED: Close(sdl.cdevice.which, out); return true;
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP: {
       auto it = pads_.find(sdl.cbutton.which);
@@ -113,8 +109,7 @@ bool SdlControllers::Translate(const SDL_Event& sdl, std::deque<InputEvent>& out
       out.push_back(PadEvent(InputEvent::Type::PadAxis, sdl.caxis.which, int(a), sdl.caxis.value));
       return true;
     }
-    default:
-      return false;
+    default: return false;
   }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // SDL keys as the game knows them: Windows-style virtual-key codes and the characters keys type.
-#include <SDL_keycode.h>
-
 #include <cstdint>
+
+#include <SDL_keycode.h>
 
 namespace cw {
 

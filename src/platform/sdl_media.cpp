@@ -1,14 +1,14 @@
 #include "platform/sdl_media.h"
 
-#include <SDL.h>
-#include <SDL_image.h>
-#include <SDL_ttf.h>
-
 #include <cmath>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <vector>
+
+#include <SDL.h>
+#include <SDL_image.h>
+#include <SDL_ttf.h>
 
 #include "platform/jpeg_decode.h"
 
@@ -75,8 +75,8 @@ std::optional<Surface> SdlMedia::ToSurface(SDL_Surface* decoded) {
       for (int x = 0; x < width; ++x) dst[x] = colours[src[x]];
     }
   } else {
-    ok = SDL_ConvertPixels(out.width, out.height, decoded->format->format, decoded->pixels, decoded->pitch,
-                           kGameFormat, out.pixels.data(), out.width * 4) == 0;
+    ok = SDL_ConvertPixels(out.width, out.height, decoded->format->format, decoded->pixels, decoded->pitch, kGameFormat,
+                           out.pixels.data(), out.width * 4) == 0;
     for (uint32_t& p : out.pixels) p &= 0x00FFFFFFu;
   }
   if (SDL_MUSTLOCK(decoded)) SDL_UnlockSurface(decoded);

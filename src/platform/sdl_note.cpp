@@ -1,10 +1,10 @@
 #include "platform/sdl_note.h"
 
-#include <SDL.h>
-
 #include <algorithm>
 #include <cmath>
 #include <vector>
+
+#include <SDL.h>
 
 #include "platform/sdl_media.h"
 
@@ -39,8 +39,8 @@ void SdlNote::Draw(SDL_Renderer* renderer, SdlMedia& media, const Viewport& pict
   }
   int pad = std::max(2, int(std::lround(6 * picture.scale)));
   int margin = std::max(2, int(std::lround(12 * picture.scale)));
-  SDL_Rect box{picture.x + picture.w - margin - texture_w_ - 2 * pad, picture.y + picture.h - margin - texture_h_ - 2 * pad,
-               texture_w_ + 2 * pad, texture_h_ + 2 * pad};
+  SDL_Rect box{picture.x + picture.w - margin - texture_w_ - 2 * pad,
+               picture.y + picture.h - margin - texture_h_ - 2 * pad, texture_w_ + 2 * pad, texture_h_ + 2 * pad};
   SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
   SDL_SetRenderDrawColor(renderer, 0, 0, 0, 180);
   SDL_RenderFillRect(renderer, &box);

@@ -1,8 +1,5 @@
 #include "platform/sdl_platform.h"
 
-#include <SDL.h>
-#include <SDL_mixer.h>
-
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -13,6 +10,9 @@
 #include <filesystem>
 #include <stdexcept>
 #include <thread>
+
+#include <SDL.h>
+#include <SDL_mixer.h>
 
 #include "platform/sdl_controllers.h"
 #include "platform/sdl_keys.h"
@@ -111,7 +111,6 @@ SDL_Renderer* CreateRenderer(SDL_Window* window) {
 std::runtime_error SdlError(const std::string& what) { return std::runtime_error(what + ": " + SDL_GetError()); }
 
 }  // namespace
-
 
 SdlPlatform::SdlPlatform(Options options, std::vector<uint8_t> regular_ttf, std::vector<uint8_t> bold_ttf)
     : media_(std::move(regular_ttf), std::move(bold_ttf)) {
@@ -238,14 +237,13 @@ void SdlPlatform::Translate(const SDL_Event& sdl) {
     SDL_GetWindowSize(window_, &window_w, &window_h);
     SDL_GetRendererOutputSize(renderer_, &drawable_w, &drawable_h);
     Viewport v = FitPicture(drawable_w, drawable_h, kPictureWidth, kPictureHeight);
-    PicturePoint p = WindowToPicture(v, x, y, window_w, window_h, drawable_w, drawable_h, kPictureWidth, kPictureHeight);
+    PicturePoint p =
+        WindowToPicture(v, x, y, window_w, window_h, drawable_w, drawable_h, kPictureWidth, kPictureHeight);
     event.x = p.x;
     event.y = p.y;
   };
   switch (sdl.type) {
-    case SDL_QUIT:
-      event.type = InputEvent::Type::Quit;
-      break;
+    case SDL_QUIT: event.type = InputEvent::Type::Quit; break;
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
       if (WindowKey(sdl.key)) return;
@@ -367,8 +365,8 @@ void SdlPlatform::Present(const Surface& frame) {
     first_frame_shown_ = true;
     // For measuring start-up from outside: launch to the first picture on screen.
     if (std::getenv("CINDERWAKE_REPORT_FIRST_FRAME")) {
-      auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-          std::chrono::system_clock::now().time_since_epoch());
+      auto ms =
+          std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch());
       std::fprintf(stderr, "cinderwake: first frame at %lld ms\n", static_cast<long long>(ms.count()));
     }
   }

@@ -94,8 +94,8 @@ class SdlPlatform : public Platform {
   bool audio_open_ = false;
   MusicVolume volume_;
   Mix_Music* music_ = nullptr;
-  std::string music_file_;    // the file the game set
-  std::string loaded_file_;   // the file music_ was loaded from
+  std::string music_file_;   // the file the game set
+  std::string loaded_file_;  // the file music_ was loaded from
 };
 
 }  // namespace cw

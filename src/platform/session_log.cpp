@@ -46,20 +46,15 @@ void WriteSessionEntry(std::ostream& out, const SessionEntry& entry) {
   out << char(entry.kind);
   switch (entry.kind) {
     case SessionEntry::Kind::Ticks:
-    case SessionEntry::Kind::Wait:
-      out << ' ' << entry.value;
-      break;
-    case SessionEntry::Kind::Seed:
-      out << ' ' << uint64_t(entry.value);
-      break;
+    case SessionEntry::Kind::Wait: out << ' ' << entry.value; break;
+    case SessionEntry::Kind::Seed: out << ' ' << uint64_t(entry.value); break;
     case SessionEntry::Kind::Event: {
       const InputEvent& e = entry.event;
       out << ' ' << kTypeNames[size_t(e.type)] << ' ' << e.key << ' ' << e.ch << ' ' << e.button << ' ' << e.x << ' '
           << e.y << ' ' << e.control << ' ' << e.value << ' ' << e.pad;
       break;
     }
-    case SessionEntry::Kind::NoEvent:
-      break;
+    case SessionEntry::Kind::NoEvent: break;
   }
   out << '\n';
 }
@@ -68,9 +63,7 @@ SessionLog ReadSessionLog(std::istream& in) {
   SessionLog log;
   std::string line;
   int number = 0;
-  auto fail = [&](const std::string& why) {
-    return SessionLogError("line " + std::to_string(number) + ": " + why);
-  };
+  auto fail = [&](const std::string& why) { return SessionLogError("line " + std::to_string(number) + ": " + why); };
   auto next_header = [&](const std::string& word) {
     ++number;
     if (!std::getline(in, line) || line.compare(0, word.size() + 1, word + " ") != 0)
@@ -107,8 +100,7 @@ SessionLog ReadSessionLog(std::istream& in) {
         entry.value = int64_t(seed);
         break;
       }
-      case SessionEntry::Kind::NoEvent:
-        break;
+      case SessionEntry::Kind::NoEvent: break;
       case SessionEntry::Kind::Event: {
         std::string type;
         InputEvent& e = entry.event;
@@ -121,8 +113,7 @@ SessionLog ReadSessionLog(std::istream& in) {
           throw fail("an event has nine numbers");
         break;
       }
-      default:
-        throw fail("unknown entry");
+      default: throw fail("unknown entry");
     }
     std::string rest;
     if (s >> rest) throw fail("unexpected \"" + rest + "\"");

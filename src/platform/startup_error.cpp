@@ -1,9 +1,9 @@
 #include "platform/startup_error.h"
 
-#include <SDL.h>
-
 #include <cstdlib>
 #include <iostream>
+
+#include <SDL.h>
 
 namespace cw {
 

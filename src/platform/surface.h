@@ -2,8 +2,8 @@
 // A 32-bit drawing buffer. Pixels are 0x00BBGGRR, the colour layout the whole game uses.
 #include <algorithm>
 #include <cstddef>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace cw {
@@ -64,8 +64,10 @@ struct Surface {
   const uint32_t* Row(int y) const { return pixels.data() + size_t(y) * width; }
   void Fill(uint32_t c) {
     // Black and white are byte fills, which the C library does fastest.
-    if (c == 0 || c == 0xFFFFFFFFu) std::memset(pixels.data(), int(c & 0xFF), pixels.size() * sizeof(uint32_t));
-    else std::fill(pixels.begin(), pixels.end(), c);
+    if (c == 0 || c == 0xFFFFFFFFu)
+      std::memset(pixels.data(), int(c & 0xFF), pixels.size() * sizeof(uint32_t));
+    else
+      std::fill(pixels.begin(), pixels.end(), c);
   }
   bool Empty() const { return width == 0 || height == 0; }
 };

@@ -1,7 +1,7 @@
 #include "progression/abilities_screen.h"
 
-#include "shell/game.h"
-#include "shell/game_loop.h"
+#include "play/game.h"
+#include "play/game_loop.h"
 
 namespace cw {
 namespace {

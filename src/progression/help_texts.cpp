@@ -1,5 +1,5 @@
+#include "play/game.h"
 #include "progression/abilities_screen.h"
-#include "shell/game.h"
 
 namespace cw {
 namespace {

@@ -1,6 +1,6 @@
 #include "progression/reset_game.h"
 
-#include "shell/game.h"
+#include "play/game.h"
 
 namespace cw {
 

@@ -2,14 +2,15 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
 #include <filesystem>
 #include <optional>
 #include <string>
+
+#include <fcntl.h>
 #include <unistd.h>
 
+#include "play/game.h"
 #include "savegame/save_format.h"
-#include "shell/game.h"
 #include "world/location_loader.h"
 
 namespace cw {
@@ -77,14 +78,32 @@ void Apply(Game& g, int n, const SavedValue& v) {
       break;
     case 3: g.My_x = v.number; break;
     case 4: g.My_y = v.number; break;
-    case 5: g.Strength = v.number; ShowStat(g.e.lblStrenght, g.Strength); break;
-    case 6: g.Endurance = v.number; ShowStat(g.e.lblEndurance, g.Endurance); break;
-    case 7: g.Vitality = v.number; ShowStat(g.e.lblVitality, g.Vitality); break;
-    case 8: g.Ultimate = v.number; ShowStat(g.e.lblUltimate, g.Ultimate); break;
-    case 9: g.Healing = v.number; ShowStat(g.e.lblHealing, g.Healing); break;
+    case 5:
+      g.Strength = v.number;
+      ShowStat(g.e.lblStrenght, g.Strength);
+      break;
+    case 6:
+      g.Endurance = v.number;
+      ShowStat(g.e.lblEndurance, g.Endurance);
+      break;
+    case 7:
+      g.Vitality = v.number;
+      ShowStat(g.e.lblVitality, g.Vitality);
+      break;
+    case 8:
+      g.Ultimate = v.number;
+      ShowStat(g.e.lblUltimate, g.Ultimate);
+      break;
+    case 9:
+      g.Healing = v.number;
+      ShowStat(g.e.lblHealing, g.Healing);
+      break;
     case 10: g.Experience = v.number; break;
     case 11: g.ExperienceNeeded = v.number; break;
-    case 12: g.Level = v.number; ShowStat(g.e.lblLevel, g.Level); break;
+    case 12:
+      g.Level = v.number;
+      ShowStat(g.e.lblLevel, g.Level);
+      break;
     case 13: g.Life = v.number; break;
     case 14: v.number != 0 ? g.ui.Show(g.e.imgKey) : g.ui.Hide(g.e.imgKey); break;
     case 15: v.number != 0 ? g.ui.Show(g.e.imgCard) : g.ui.Hide(g.e.imgCard); break;

@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <optional>
 
-#include "shell/game.h"
+#include "play/game.h"
 
 namespace cw {
 namespace {
 
 constexpr std::array<const char*, 10> kLocations = {"city",    "hut",     "powerplant1", "powerplant2", "powerplant3",
-                                                     "duvave1", "duvave2", "duvavelab1",  "duvavelab2",  "duvavelab3"};
+                                                    "duvave1", "duvave2", "duvavelab1",  "duvavelab2",  "duvavelab3"};
 
 std::string Flag(bool b) { return b ? "True" : "False"; }
 
@@ -42,30 +42,32 @@ std::optional<double> Item(const std::string& line) {
 std::optional<SavedValue> CheckLine(int n, const std::string& line) {
   std::optional<double> number;
   switch (n) {
-    case 0: case 1: case 3: case 4:
-      number = Position(line);
-      break;
+    case 0:
+    case 1:
+    case 3:
+    case 4: number = Position(line); break;
     case 2:
       for (const char* name : kLocations)
         if (line == name) return SavedValue{0, line};
       return std::nullopt;
-    case 5: case 6: case 7: case 8: case 9: case 12: case 13:
-      number = WholeIn(line, INT16_MIN, INT16_MAX);
-      break;
-    case 10: case 11:
-      number = WholeIn(line, INT32_MIN, INT32_MAX);
-      break;
-    case 14: case 15:
-      number = Item(line);
-      break;
+    case 5:
+    case 6:
+    case 7:
+    case 8:
+    case 9:
+    case 12:
+    case 13: number = WholeIn(line, INT16_MIN, INT16_MAX); break;
+    case 10:
+    case 11: number = WholeIn(line, INT32_MIN, INT32_MAX); break;
+    case 14:
+    case 15: number = Item(line); break;
     case 16: {
       // The caption is kept as written, so it has to be a whole number already.
       auto d = ParseNumber(line);
       if (!d || *d != std::trunc(*d) || *d < INT32_MIN || *d > INT32_MAX) return std::nullopt;
       return SavedValue{*d, line};
     }
-    default:
-      return SavedValue{};
+    default: return SavedValue{};
   }
   if (!number) return std::nullopt;
   return SavedValue{*number, {}};

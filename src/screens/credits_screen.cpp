@@ -1,6 +1,6 @@
 #include "screens/credits_screen.h"
 
-#include "shell/game.h"
+#include "play/game.h"
 
 namespace cw {
 namespace {

@@ -2,9 +2,10 @@
 
 #include <string>
 
+#include "play/game.h"
+#include "play/game_loop.h"
+#include "play/messages.h"
 #include "savegame/save_file.h"
-#include "shell/game.h"
-#include "shell/game_loop.h"
 
 namespace cw {
 namespace {
@@ -14,24 +15,18 @@ constexpr int kEntries = 4;
 
 Element& Mark(Game& g, int entry) { return g.ui.Find("img" + std::to_string(entry)); }
 
-void StartMessage(Game& g, const std::string& text) {
-  g.TextSMS = text;
-  g.CisloSMS = 1;
-  g.WriteSMS = true;
-}
-
 void SaveEntry(Game& g) {
   bool saved = SaveGame(g);
   g.ui.Hide(g.e.picInGame);
   g.blnGame = true;
-  StartMessage(g, saved ? "Game successfully saved !" : "Can't save game !");
+  RestartMessage(g, saved ? "Game successfully saved !" : "Can't save game !");
   EnterGameLoop(g);
 }
 
 // Play resumes either way; after a failed load it resumes the game as it was.
 void LoadEntry(Game& g) {
   bool loaded = LoadGame(g);
-  StartMessage(g, loaded ? "Game successfully loaded !" : "Can't load game !");
+  RestartMessage(g, loaded ? "Game successfully loaded !" : "Can't load game !");
   g.ui.Hide(g.e.picInGame);
   g.blnGame = true;
   EnterGameLoop(g);

@@ -1,11 +1,11 @@
 #include "screens/main_menu.h"
 
 #include "external/image_effects.h"
+#include "play/game.h"
+#include "play/game_loop.h"
 #include "progression/reset_game.h"
 #include "savegame/save_file.h"
 #include "screens/story_pages.h"
-#include "shell/game.h"
-#include "shell/game_loop.h"
 
 namespace cw {
 namespace {

@@ -1,8 +1,8 @@
 #include "screens/story_pages.h"
 
+#include "app/start_up.h"
 #include "external/image_effects.h"
-#include "shell/game.h"
-#include "shell/start_up.h"
+#include "play/game.h"
 
 namespace cw {
 namespace {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "shell/game.h"
+#include "play/game.h"
 #include "world/location_catalogue.h"
 
 namespace cw {

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <string_view>
 
-#include "shell/game.h"
+#include "play/game.h"
+#include "play/messages.h"
 #include "world/location_loader.h"
-#include "world/messages.h"
 
 namespace cw {
 namespace {
@@ -122,9 +122,9 @@ const TriggerRow kTriggers[] = {
 };
 
 // A move to a location later in this order is tested again in the same call.
-constexpr std::array<std::string_view, 10> kCheckOrder = {
-    "city", "powerplant1", "powerplant2", "powerplant3", "hut",
-    "duvave1", "duvave2", "duvavelab1", "duvavelab2", "duvavelab3"};
+constexpr std::array<std::string_view, 10> kCheckOrder = {"city",       "powerplant1", "powerplant2", "powerplant3",
+                                                          "hut",        "duvave1",     "duvave2",     "duvavelab1",
+                                                          "duvavelab2", "duvavelab3"};
 
 }  // namespace
 

@@ -3,13 +3,13 @@
 // the boss parked far away, and helpers to place enemies and shots and to steer the random numbers.
 // Building a game decodes every embedded picture, so the tests share one game and start each test
 // from the start values of the state; the virtual clock only moves on, so times are relative (At).
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "support/test_game.h"
 

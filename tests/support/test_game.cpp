@@ -4,10 +4,11 @@
 #include <cstdio>
 #include <fstream>
 #include <random>
+
 #include <sys/wait.h>
 
-#include "shell/embedded_assets.h"
-#include "shell/event_wiring.h"
+#include "app/event_wiring.h"
+#include "ui/embedded_assets.h"
 
 namespace cw::test {
 namespace {

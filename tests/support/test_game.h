@@ -3,12 +3,13 @@
 // and running the real program headless with a script.
 #include <filesystem>
 #include <memory>
-#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "platform/headless_platform.h"
-#include "shell/game.h"
+#include "play/game.h"
 
 namespace cw::test {
 

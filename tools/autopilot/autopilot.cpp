@@ -25,13 +25,20 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     auto value = [&]() -> std::string { return i + 1 < argc ? argv[++i] : ""; };
-    if (a == "--seed") options.seed = std::strtoull(value().c_str(), nullptr, 10);
-    else if (a == "--data-dir") options.data_dir = value();
-    else if (a == "--out") options.out_dir = value();
-    else if (a == "--time-limit") options.time_limit_ms = std::strtoll(value().c_str(), nullptr, 10) * 1000;
-    else if (a == "--log") show_log = true;
-    else if (a == "--trace") show_log = options.trace = true;
-    else return Usage();
+    if (a == "--seed")
+      options.seed = std::strtoull(value().c_str(), nullptr, 10);
+    else if (a == "--data-dir")
+      options.data_dir = value();
+    else if (a == "--out")
+      options.out_dir = value();
+    else if (a == "--time-limit")
+      options.time_limit_ms = std::strtoll(value().c_str(), nullptr, 10) * 1000;
+    else if (a == "--log")
+      show_log = true;
+    else if (a == "--trace")
+      show_log = options.trace = true;
+    else
+      return Usage();
   }
   if (options.data_dir.empty() || options.out_dir.empty()) return Usage();
 
@@ -47,10 +54,12 @@ int main(int argc, char** argv) {
   auto report = cw::autopilot::RunAutopilot(options);
   if (show_log)
     for (const auto& line : report.log) std::cout << line << "\n";
-  std::printf("seed %llu: %s; virtual time %.1f s, %lld passes, real time %.2f s, %d deaths, lowest life %d, %lld shots, %zu inputs\n",
-              static_cast<unsigned long long>(options.seed), report.finished ? "finished" : report.failure.c_str(),
-              report.virtual_ms / 1000.0, static_cast<long long>(report.passes), report.real_seconds, report.deaths, report.lowest_life,
-              static_cast<long long>(report.shots), report.inputs);
+  std::printf(
+      "seed %llu: %s; virtual time %.1f s, %lld passes, real time %.2f s, %d deaths, lowest life %d, %lld shots, %zu "
+      "inputs\n",
+      static_cast<unsigned long long>(options.seed), report.finished ? "finished" : report.failure.c_str(),
+      report.virtual_ms / 1000.0, static_cast<long long>(report.passes), report.real_seconds, report.deaths,
+      report.lowest_life, static_cast<long long>(report.shots), report.inputs);
   std::printf("script: %s\n", report.script.c_str());
   if (!report.finished) std::printf("last state: %s, %s\n", report.last_dump.c_str(), report.last_screenshot.c_str());
   return report.finished ? 0 : 1;

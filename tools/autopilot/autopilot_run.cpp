@@ -3,14 +3,14 @@
 #include <chrono>
 #include <fstream>
 
+#include "app/event_wiring.h"
+#include "app/start_up.h"
+#include "app/state_dump.h"
 #include "pilot.h"
 #include "platform/headless_platform.h"
+#include "play/game.h"
 #include "recorder.h"
-#include "shell/embedded_assets.h"
-#include "shell/event_wiring.h"
-#include "shell/game.h"
-#include "shell/start_up.h"
-#include "shell/state_dump.h"
+#include "ui/embedded_assets.h"
 
 namespace cw::autopilot {
 namespace {

@@ -10,8 +10,8 @@ namespace cw::autopilot {
 
 struct RunOptions {
   uint64_t seed = 1;
-  std::filesystem::path data_dir;  // use a scratch copy: the run saves its game there
-  std::filesystem::path out_dir;   // script.txt, final.json; last.json and last.png on failure
+  std::filesystem::path data_dir;           // use a scratch copy: the run saves its game there
+  std::filesystem::path out_dir;            // script.txt, final.json; last.json and last.png on failure
   std::string replay_dump = "replay.json";  // where the script's own dump line writes, when replayed
   int64_t time_limit_ms = 20 * 60 * 1000;
   bool trace = false;  // log every pass of play

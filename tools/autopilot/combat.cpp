@@ -28,8 +28,10 @@ double BossXAfter(const Game& g, int passes) {
   double x = g.BossX;
   int rate = g.Boss_Rate.get();
   for (int i = 0; i < passes; ++i) {
-    if (w * 0.25 > x) rate = 1;
-    else if (w * 0.75 < x) rate = -1;
+    if (w * 0.25 > x)
+      rate = 1;
+    else if (w * 0.75 < x)
+      rate = -1;
     x += rate;
   }
   return x;

@@ -5,7 +5,7 @@
 
 #include "controls.h"
 #include "map_grid.h"
-#include "shell/game.h"
+#include "play/game.h"
 
 namespace cw::autopilot {
 

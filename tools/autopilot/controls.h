@@ -3,8 +3,8 @@
 // fire) and this turns it into key presses and releases, as few as needed.
 #include <cstdint>
 
+#include "play/game.h"
 #include "recorder.h"
-#include "shell/game.h"
 
 namespace cw::autopilot {
 

@@ -22,7 +22,9 @@ MaskMap::MaskMap(Platform& platform, const std::filesystem::path& data_dir, cons
   for (int y = 0; y < height_; ++y)
     for (int x = 0; x < width_; ++x) {
       uint32_t c = pic->Get(x, y);
-      ground_[size_t(y) * size_t(width_) + size_t(x)] = c == kCyan ? Ground::Wall : c == kRed ? Ground::Red : Ground::Open;
+      ground_[size_t(y) * size_t(width_) + size_t(x)] = c == kCyan  ? Ground::Wall
+                                                        : c == kRed ? Ground::Red
+                                                                    : Ground::Open;
     }
 }
 
@@ -37,8 +39,7 @@ bool MaskMap::WallFree(Point a, Point b) const {
   return true;
 }
 
-WalkGrid::WalkGrid(const MaskMap& mask, const std::function<bool(int x, int y)>& goal)
-    : mask_(mask), goal_px_(goal) {
+WalkGrid::WalkGrid(const MaskMap& mask, const std::function<bool(int x, int y)>& goal) : mask_(mask), goal_px_(goal) {
   cols_ = (mask.width() + kCell - 1) / kCell;
   rows_ = (mask.height() + kCell - 1) / kCell;
   blocked_.assign(size_t(cols_) * rows_, 0);
@@ -49,9 +50,12 @@ WalkGrid::WalkGrid(const MaskMap& mask, const std::function<bool(int x, int y)>&
       Ground gr = mask.At(x, y);
       if (gr == Ground::Open) continue;
       size_t i = Index(x / kCell, y / kCell);
-      if (gr == Ground::Red && goal(x, y)) goal_[i] = 1;
-      else if (gr == Ground::Wall) blocked_[i] = kWallBlock;
-      else if (!blocked_[i]) blocked_[i] = kRedBlock;
+      if (gr == Ground::Red && goal(x, y))
+        goal_[i] = 1;
+      else if (gr == Ground::Wall)
+        blocked_[i] = kWallBlock;
+      else if (!blocked_[i])
+        blocked_[i] = kRedBlock;
     }
   // A cell that holds some goal red is a goal even when a wall pixel shares it.
   for (size_t i = 0; i < goal_.size(); ++i)

@@ -9,12 +9,12 @@
 namespace cw::autopilot {
 namespace {
 
-constexpr double kEngageRange = 230;      // enemies closer than this are fought before walking on
-constexpr double kBossRoomEngage = 170;   // at the perch the boss comes first unless a minion is this close
-constexpr double kSafeToOpenMenu = 260;   // no enemy this close when stopping for the in-game menu
-constexpr int kReplanAfter = 120;         // passes without progress along the path
+constexpr double kEngageRange = 230;     // enemies closer than this are fought before walking on
+constexpr double kBossRoomEngage = 170;  // at the perch the boss comes first unless a minion is this close
+constexpr double kSafeToOpenMenu = 260;  // no enemy this close when stopping for the in-game menu
+constexpr int kReplanAfter = 120;        // passes without progress along the path
 constexpr double kPerchReached = 16, kPerchLeft = 40;
-constexpr double kBossKeepAway = 50;      // pixels around the boss's patrol line the way to the perch avoids
+constexpr double kBossKeepAway = 50;         // pixels around the boss's patrol line the way to the perch avoids
 constexpr double kBossRoomWalkEngage = 110;  // on the way to the perch, stop to fight only this close
 
 std::string GoalKey(const std::string& location, const Goal& goal) {
@@ -121,8 +121,7 @@ void Pilot::OnScreen(Screen screen, bool idle) {
       }
       break;
     case Screen::Play:
-    case Screen::Busy:
-      break;
+    case Screen::Busy: break;
   }
 }
 

@@ -11,11 +11,11 @@
 #include "combat.h"
 #include "controls.h"
 #include "map_grid.h"
+#include "play/game.h"
 #include "recorder.h"
 #include "route.h"
 #include "screens.h"
 #include "steering.h"
-#include "shell/game.h"
 
 namespace cw::autopilot {
 

@@ -6,8 +6,8 @@ namespace cw::autopilot {
 namespace {
 
 // Which location each entry of the kit table lies in.
-constexpr const char* kKitLocations[] = {"city", "city", "city", "hut", "powerplant2", "duvave1", "duvavelab3",
-                                         "powerplant3"};
+constexpr const char* kKitLocations[] = {"city",        "city",    "city",       "hut",
+                                         "powerplant2", "duvave1", "duvavelab3", "powerplant3"};
 constexpr double kLowLife = 0.4;
 
 Goal Walk(const Game& g, const std::string& to, bool key, bool lab) {
@@ -70,7 +70,8 @@ Goal NextGoal(const Game& g, const Progress& progress, bool kits) {
   const bool key = HasKey(g), card = HasCard(g), lab = bool(g.AccessLab);
   const std::string& here = g.GamePhase;
   if (!key) return here == "hut" ? Take(Effect::Key, "pick up the key") : Walk(g, "hut", key, lab);
-  if (!card) return here == "powerplant2" ? Take(Effect::Card, "pick up the access card") : Walk(g, "powerplant2", key, lab);
+  if (!card)
+    return here == "powerplant2" ? Take(Effect::Card, "pick up the access card") : Walk(g, "powerplant2", key, lab);
   if (!progress.saved || !progress.loaded) {
     if (here != "city") return Walk(g, "city", key, lab);
     Goal goal;

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "map_grid.h"
+#include "play/game.h"
 #include "trigger_rules.h"
-#include "shell/game.h"
 
 namespace cw::autopilot {
 

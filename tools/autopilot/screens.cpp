@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "shell/vb_types.h"
+#include "runtime/value_types.h"
 
 namespace cw::autopilot {
 namespace {

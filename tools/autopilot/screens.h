@@ -4,7 +4,7 @@
 #include <string>
 
 #include "map_grid.h"
-#include "shell/game.h"
+#include "play/game.h"
 
 namespace cw::autopilot {
 

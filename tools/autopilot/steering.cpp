@@ -17,9 +17,7 @@ Point PlayerOnMap(const Game& g) {
   return {double(g.My_x) - double(g.helpXCity), double(g.My_y) - double(g.helpYCity)};
 }
 
-Point PlayToMap(const Game& g, double x, double y) {
-  return {x - double(g.helpXCity), y - double(g.helpYCity)};
-}
+Point PlayToMap(const Game& g, double x, double y) { return {x - double(g.helpXCity), y - double(g.helpYCity)}; }
 
 double HeadingTowards(double dx, double dy) { return std::atan2(-dx, -dy); }
 
@@ -38,9 +36,12 @@ std::optional<Intent> LeaveScrollLock(const Game& g, double heading) {
   // Forward is (-sin u, -cos u).
   const double dx = -std::sin(heading), dy = -std::cos(heading);
   double away = 0;
-  if (w - 170 <= x && x <= w - 150 && double(g.helpXCity) + map_w > w + 5 && dx < -0.3) away = -std::numbers::pi / 2;
-  else if (h - 150 <= y && y <= h - 130 && double(g.helpYCity) + map_h > h + 5 && dy < -0.3) away = std::numbers::pi;
-  else return std::nullopt;
+  if (w - 170 <= x && x <= w - 150 && double(g.helpXCity) + map_w > w + 5 && dx < -0.3)
+    away = -std::numbers::pi / 2;
+  else if (h - 150 <= y && y <= h - 130 && double(g.helpYCity) + map_h > h + 5 && dy < -0.3)
+    away = std::numbers::pi;
+  else
+    return std::nullopt;
   Intent in;
   in.turn = TurnToward(g, away);
   in.forward = std::fabs(AngleDiff(away, g.u)) < kTurnOnTheSpot;

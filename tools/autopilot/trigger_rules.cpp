@@ -13,7 +13,7 @@ Trigger Move(const char* to) { return {Effect::Move, to}; }
 Trigger RedAt(const std::string& loc, double mx, double my, int width, int height) {
   // The halves are taken in single precision, as the game does.
   const double hw = double(float(width) / 2.0f), hh = double(float(height) / 2.0f);
-  const bool left = mx < hw, right = mx > hw, upper = my < hh, lower = my > hh;
+  const bool left = mx<hw, right = mx> hw, upper = my<hh, lower = my> hh;
   if (loc == "city") {
     if (my > 1480) return Move("powerplant1");
     if (900 < my && my < 1100) return Move("duvave1");
@@ -60,15 +60,24 @@ Trigger RedAt(const std::string& loc, double mx, double my, int width, int heigh
 
 std::string NextHop(const std::string& from, const std::string& to, bool has_key, bool lab_open) {
   static const std::multimap<std::string, std::string> kDoors = {
-      {"city", "powerplant1"},       {"city", "hut"},
-      {"city", "duvave1"},           {"powerplant1", "city"},
-      {"powerplant1", "powerplant2"}, {"powerplant1", "powerplant3"},
-      {"powerplant2", "powerplant1"}, {"powerplant3", "powerplant1"},
-      {"hut", "city"},               {"duvave1", "city"},
-      {"duvave1", "duvave2"},        {"duvave1", "duvavelab1"},
-      {"duvave2", "duvave1"},        {"duvavelab1", "duvave1"},
-      {"duvavelab1", "duvavelab2"},  {"duvavelab1", "duvavelab3"},
-      {"duvavelab2", "duvavelab1"},  {"duvavelab3", "duvavelab1"},
+      {"city", "powerplant1"},
+      {"city", "hut"},
+      {"city", "duvave1"},
+      {"powerplant1", "city"},
+      {"powerplant1", "powerplant2"},
+      {"powerplant1", "powerplant3"},
+      {"powerplant2", "powerplant1"},
+      {"powerplant3", "powerplant1"},
+      {"hut", "city"},
+      {"duvave1", "city"},
+      {"duvave1", "duvave2"},
+      {"duvave1", "duvavelab1"},
+      {"duvave2", "duvave1"},
+      {"duvavelab1", "duvave1"},
+      {"duvavelab1", "duvavelab2"},
+      {"duvavelab1", "duvavelab3"},
+      {"duvavelab2", "duvavelab1"},
+      {"duvavelab3", "duvavelab1"},
   };
   if (from == to) return {};
   std::map<std::string, std::string> came_from{{from, ""}};

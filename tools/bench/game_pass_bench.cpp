@@ -1,18 +1,18 @@
 // Cost of one game-loop pass in the heaviest scene: the city while scrolling, 20 live enemies,
 // 6 shots in flight, 6 blood splats and the first-aid kits in view. Headless and unpaced.
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <vector>
 
+#include <benchmark/benchmark.h>
+
+#include "app/event_wiring.h"
+#include "app/start_up.h"
 #include "platform/headless_platform.h"
-#include "shell/embedded_assets.h"
-#include "shell/event_wiring.h"
-#include "shell/game.h"
-#include "shell/game_loop.h"
-#include "shell/start_up.h"
+#include "play/game.h"
+#include "play/game_loop.h"
+#include "ui/embedded_assets.h"
 
 namespace cw {
 namespace {

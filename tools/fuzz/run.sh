@@ -8,7 +8,7 @@ out=build-fuzz
 mkdir -p "$out" "tests/fuzz_corpus/$target"
 case "$target" in
   script) sources=(tools/fuzz/script_fuzzer.cpp src/platform/headless_script.cpp) ;;
-  savegame) sources=(tools/fuzz/savegame_fuzzer.cpp src/savegame/save_format.cpp src/shell/vb_types.cpp src/world/location_catalogue.cpp) ;;
+  savegame) sources=(tools/fuzz/savegame_fuzzer.cpp src/savegame/save_format.cpp src/runtime/value_types.cpp src/world/location_catalogue.cpp) ;;
   *) echo "unknown target $target" >&2; exit 2 ;;
 esac
 clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -Isrc "${sources[@]}" -o "$out/$target-fuzzer"

@@ -1,0 +1,118 @@
+#include "actors/enemies.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "actors/blood_splats.h"
+#include "actors/collision.h"
+#include "actors/enemy_kinds.h"
+#include "actors/shots.h"
+#include "play/life_and_levels.h"
+#include "play/play_area.h"
+
+namespace cw {
+namespace {
+
+constexpr double kEnemyRadius = 15, kPlayerRadius = 15, kShotRadius = 2;
+constexpr int kPoseEvery = 9;  // passes per walk pose
+
+// The line to the player as the arctangent of the quotient. Level with the player the quotient
+// has no value; its limit, a quarter turn, still walks the enemy straight at the player.
+// Returns false when the enemy stands on the player's centre: it keeps its heading and stays put.
+bool AimAtPlayer(const Game& g, ActorRecord& enemy) {
+  double dx = enemy.x - g.My_x, dy = enemy.y - g.My_y;
+  if (dy != 0) {
+    enemy.heading = std::atan(dx / dy);
+  } else if (dx != 0) {
+    enemy.heading = dx > 0 ? std::numbers::pi / 2 : -std::numbers::pi / 2;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void Walk(const Game& g, ActorRecord& enemy, double k) {
+  // The heading only gives the line; which way along it depends on where the player is.
+  if (g.My_y > enemy.y) {
+    enemy.x = enemy.x + k * std::sin(enemy.heading);
+    enemy.y = enemy.y + k * std::cos(enemy.heading);
+  } else {
+    enemy.x = enemy.x - k * std::sin(enemy.heading);
+    enemy.y = enemy.y - k * std::cos(enemy.heading);
+  }
+}
+
+void Animate(ActorRecord& enemy) {
+  enemy.tick = enemy.tick + 1;
+  if (enemy.tick >= kPoseEvery) {
+    enemy.pose = enemy.pose + enemy.poseStep;
+    if (enemy.pose >= 3) {
+      enemy.poseStep = -1;
+    } else if (enemy.pose == 1) {
+      enemy.poseStep = 1;
+    }
+    enemy.tick = 0;
+  }
+}
+
+void OneEnemyGone(Game& g) {
+  if (g.Enemycount > 0) g.Enemycount = g.Enemycount - 1;
+}
+
+// Every live shot flies once in the turn of every live enemy and is tested against it.
+void ShotsAgainst(Game& g, ActorRecord& enemy, int k) {
+  for (size_t j = 1; j < g.Shots.size(); ++j) {
+    ActorRecord& shot = g.Shots[j];
+    if (shot.state != "x") continue;
+    MoveShot(g, shot);
+    DrawShot(g, shot);
+    g.ShotColDetected = true;
+    // Both tests run even for a shot that has just ended, and against an enemy already killed.
+    if (CirclesOverlap(shot.x, shot.y, kShotRadius, enemy.x, enemy.y, kEnemyRadius)) {
+      shot.state = "";
+      enemy.state = "";
+      ApplyShotKill(g, k);
+      OneEnemyGone(g);
+      MakeBloodSplat(g, enemy);
+    }
+    TestShotOnBoss(g, shot);
+  }
+}
+
+void EnemyTurn(Game& g, ActorRecord& enemy) {
+  bool moves = AimAtPlayer(g, enemy);
+  enemy.degrees = -std::fabs(enemy.heading) / 3.14159265 * 180;
+  int k = CInt(Value(enemy.kind));  // the kind is also the speed
+  if (moves) Walk(g, enemy, k);
+  if (MaskAt(g, enemy.x, enemy.y) == kCyan) {
+    // Walked into a wall: gone, without blood or reward.
+    enemy.state = "";
+    OneEnemyGone(g);
+  }
+  Animate(enemy);
+  ShiftWithMap(g, enemy.x, enemy.y);
+  ShotsAgainst(g, enemy, k);
+  if (CirclesOverlap(g.My_x, g.My_y, kPlayerRadius, enemy.x, enemy.y, kEnemyRadius)) {
+    enemy.state = "";
+    MakeBloodSplat(g, enemy);
+    OneEnemyGone(g);
+    ApplyTouch(g, k);
+    if (g.Duvave2Boss) g.BossLife = g.BossLife + 5;
+  }
+  // An enemy that died in this turn is still drawn once.
+  DrawSprite(g, g.ui.Find("picenemy" + enemy.kind + "_" + NumberText(double(enemy.pose))), enemy.x, enemy.y, kCyan,
+             enemy.degrees, 1);
+}
+
+}  // namespace
+
+void UpdateEnemiesAndShots(Game& g) {
+  g.ShotColDetected = false;
+  int last = CInt(g.Enemycount);  // enemies spawned by later steps wait for the next pass
+  for (int i = 0; i <= last; ++i) {
+    ActorRecord& enemy = EnemyEntry(g, i);
+    if (enemy.state == "x") EnemyTurn(g, enemy);
+  }
+}
+
+}  // namespace cw

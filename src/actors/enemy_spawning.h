@@ -1,0 +1,5 @@
+#pragma once
+namespace cw {
+class Game;
+void SpawnEnemies(Game& g);
+}  // namespace cw

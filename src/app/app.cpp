@@ -1,0 +1,271 @@
+#include "app/app.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <random>
+#include <sstream>
+
+#include "app/command_line.h"
+#include "app/data_check.h"
+#include "app/event_wiring.h"
+#include "app/save_location.h"
+#include "app/start_up.h"
+#include "app/state_dump.h"
+#include "platform/headless_platform.h"
+#include "platform/recording_platform.h"
+#include "platform/replay_platform.h"
+#include "platform/sdl_platform.h"
+#include "platform/startup_error.h"
+#include "play/game.h"
+#include "savegame/save_format.h"
+#include "ui/embedded_assets.h"
+#include "world/location_catalogue.h"
+
+namespace cw {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<uint8_t> Bytes(const std::string& asset) {
+  auto span = EmbeddedAsset(asset);
+  return {span.begin(), span.end()};
+}
+
+fs::path ProgramFolder() {
+  std::error_code ec;
+  auto exe = fs::read_symlink("/proc/self/exe", ec);
+  return ec ? fs::current_path() : exe.parent_path();
+}
+
+bool ReadFile(const fs::path& path, std::string& out) {
+  std::ifstream f(path, std::ios::binary);
+  if (!f) return false;
+  std::ostringstream s;
+  s << f.rdbuf();
+  out = s.str();
+  return true;
+}
+
+void RunScriptCommand(Game& g, Platform& platform, const ScriptCommand& c) {
+  switch (c.kind) {
+    case ScriptCommand::Kind::Dump: {
+      std::ofstream f(c.path, std::ios::binary);
+      f << StateDump(g) << "\n";
+      if (!f) std::cerr << "cinderwake: can't write the dump " << c.path << "\n";
+      break;
+    }
+    case ScriptCommand::Kind::Screenshot:
+      if (!platform.SavePng(g.ui.Compose(), c.path)) std::cerr << "cinderwake: can't write " << c.path << "\n";
+      break;
+    case ScriptCommand::Kind::Quit: throw ProgramEnd{0};
+    case ScriptCommand::Kind::Input: break;
+  }
+}
+
+// Start-up, then wait for events until something ends the program.
+int Play(Game& g) {
+  try {
+    WireEvents(g);
+    Form_Load(g);
+    for (;;) {
+      // What start-up or the last handler changed is shown now, not after the next event.
+      if (g.ui.presents_frames) g.ui.PresentIfChanged();
+      g.platform.WaitForEvent(-1);
+      g.DoEvents();
+    }
+  } catch (const ProgramEnd& end) {
+    return end.status;
+  }
+}
+
+// Sets a flag for as long as it lives, also when a script's quit leaves by an exception.
+class Quiet {
+ public:
+  explicit Quiet(bool* flag) : flag_(flag) {
+    if (flag_) *flag_ = true;
+  }
+  ~Quiet() {
+    if (flag_) *flag_ = false;
+  }
+  Quiet(const Quiet&) = delete;
+  Quiet& operator=(const Quiet&) = delete;
+
+ private:
+  bool* flag_;
+};
+
+// A folder of its own for a replay's saved game, removed at the end.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    std::random_device rd;
+    path_ = fs::temp_directory_path() / ("cinderwake-replay-" + std::to_string(rd()) + std::to_string(rd()));
+    fs::create_directories(path_);
+  }
+  ~ScratchFolder() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+// The save folder a replay starts from: the saved game of the recording, or none.
+bool RestoreSavedGame(const fs::path& save_dir, const std::optional<std::string>& saved_game) {
+  fs::path file = save_dir / kSaveFileName;
+  std::error_code ec;
+  if (!saved_game) {
+    fs::remove(file, ec);
+    return !ec;
+  }
+  std::ofstream f(file, std::ios::binary | std::ios::trunc);
+  f << *saved_game;
+  return bool(f);
+}
+
+}  // namespace
+
+int RunProgram(int argc, char** argv) {
+  std::string error;
+  auto cl = ParseCommandLine(argc, argv, error);
+  if (!cl) {
+    std::cerr << "cinderwake: " << error << "\n" << kUsage;
+    return 2;
+  }
+  if (cl->help) {
+    std::cout << kUsage;
+    return 0;
+  }
+  if (cl->version) {
+    std::cout << "cinderwake " << CINDERWAKE_VERSION << "\n";
+    return 0;
+  }
+  fs::path data_dir = cl->data_dir.empty() ? ProgramFolder() / "data" : fs::path(cl->data_dir);
+
+  if (auto problem = CheckDataFolder(data_dir)) {
+    if (cl->headless)
+      std::cerr << "cinderwake: " << *problem << "\n";
+    else
+      ReportStartupError(*problem);
+    return 1;
+  }
+
+  bool replaying = !cl->replay.empty();
+  SessionLog session;
+  if (replaying) {
+    std::ifstream f(cl->replay, std::ios::binary);
+    if (!f) {
+      std::cerr << "cinderwake: can't read the recording " << cl->replay << "\n";
+      return 2;
+    }
+    try {
+      session = ReadSessionLog(f);
+    } catch (const SessionLogError& e) {
+      std::cerr << "cinderwake: " << cl->replay << ": " << e.what() << "\n";
+      return 2;
+    }
+  }
+
+  std::vector<ScriptCommand> script;
+  if (cl->headless && !cl->script.empty()) {
+    std::string text;
+    if (!ReadFile(cl->script, text)) {
+      std::cerr << "cinderwake: can't read the script " << cl->script << "\n";
+      return 2;
+    }
+    try {
+      script = ParseScript(text);
+    } catch (const ScriptError& e) {
+      std::cerr << "cinderwake: " << cl->script << ": " << e.what() << "\n";
+      return 2;
+    }
+    // A replay's input is the recording's.
+    if (replaying) std::erase_if(script, [](const ScriptCommand& c) { return c.kind == ScriptCommand::Kind::Input; });
+  }
+
+  // The saved game: where the player keeps it, or for a replay a folder of its own unless one is named.
+  std::unique_ptr<ScratchFolder> scratch;
+  fs::path save_dir;
+  if (!cl->save_dir.empty()) {
+    save_dir = cl->save_dir;
+  } else if (replaying) {
+    scratch = std::make_unique<ScratchFolder>();
+    save_dir = scratch->path();
+  } else {
+    save_dir = ChooseSaveFolder(data_dir, FolderWritable(data_dir), std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  }
+  std::error_code ec;
+  fs::create_directories(save_dir, ec);
+  if (replaying && !RestoreSavedGame(save_dir, session.header.saved_game)) {
+    std::cerr << "cinderwake: can't put the recorded saved game into " << save_dir.string() << "\n";
+    return 1;
+  }
+
+  try {
+    std::unique_ptr<HeadlessPlatform> headless;
+    std::unique_ptr<SdlPlatform> window;
+    Platform* base;
+    if (cl->headless) {
+      headless = std::make_unique<HeadlessPlatform>(std::move(script), cl->seed, Bytes("font_regular.ttf"),
+                                                    Bytes("font_bold.ttf"));
+      base = headless.get();
+    } else {
+      SdlPlatform::Options options{cl->windowed, !cl->no_audio, {}};
+      // The start-up loads the city before the splash can show: decode it while the window opens.
+      if (const LocationInfo* city = FindLocation("city"))
+        for (std::string_view file : {city->picture, city->mask})
+          options.read_ahead.push_back((data_dir / std::string(file)).string());
+      window = std::make_unique<SdlPlatform>(options, Bytes("font_regular.ttf"), Bytes("font_bold.ttf"));
+      base = window.get();
+    }
+
+    std::unique_ptr<RecordingPlatform> recorder;
+    std::unique_ptr<ReplayPlatform> replayer;
+    Platform* platform = base;
+    bool* quiet = nullptr;
+    bool frames = !cl->headless;
+    if (replaying) {
+      frames = session.header.frames;
+      replayer = std::make_unique<ReplayPlatform>(*base, std::move(session), !cl->headless);
+      replayer->on_end = [] { throw ProgramEnd{0}; };
+      platform = replayer.get();
+      quiet = &replayer->quiet;
+    } else if (!cl->record.empty()) {
+      SessionHeader header;
+      header.frames = frames;
+      std::string saved;
+      if (ReadFile(save_dir / kSaveFileName, saved)) header.saved_game = saved;
+      recorder = std::make_unique<RecordingPlatform>(*base, cl->record, header);
+      platform = recorder.get();
+      quiet = &recorder->quiet;
+    }
+
+    Game g(*platform, data_dir);
+    g.save_dir = save_dir;
+    g.ui.presents_frames = frames;
+    if (replayer && !frames && window) {
+      // Recorded without a window: the replay shows the picture itself while it waits.
+      replayer->before_wait = [&] { window->Present(g.ui.Compose()); };
+    }
+    if (headless) {
+      headless->on_command = [&g, quiet, base](const ScriptCommand& c) {
+        Quiet q(quiet);  // the program's own work: not part of the session
+        RunScriptCommand(g, *base, c);
+      };
+      headless->on_script_end = [] { throw ProgramEnd{0}; };
+    }
+    return Play(g);
+  } catch (const std::exception& e) {
+    std::cerr << "cinderwake: " << e.what() << "\n";
+    return 1;
+  }
+}
+
+}  // namespace cw

@@ -1,0 +1,110 @@
+#include "app/start_up.h"
+
+#include "external/image_effects.h"
+#include "play/game.h"
+
+namespace cw {
+
+void Form_Load(Game& g) {
+  g.Randomize();
+  g.blnWritten = false;
+  g.blnWrite = false;
+  g.e.lblDescription->caption = "";
+  g.Life = 100;
+  g.ExperienceNeeded = 100;
+  g.Endurance = 0;
+  g.Healing = 0;
+  g.Level = 1;
+  g.Strength = 0;
+  g.Ultimate = 0;
+  g.Vitality = 0;
+  g.Experience = 0;
+
+  static constexpr int kKitPlaces[8][2] = {{40, 200},  {816, 1488}, {1272, 1768}, {96, 176},
+                                           {984, 248}, {544, 136},  {352, 144},   {352, 304}};
+  for (int i = 0; i < 8; ++i) {
+    g.FirstAidKits[i].x = kKitPlaces[i][0];
+    g.FirstAidKits[i].y = kKitPlaces[i][1];
+  }
+  for (auto& kit : g.FirstAidKits) {
+    kit.takenAt = 200;
+    kit.state = 'x';
+  }
+
+  g.GamePhase = "city";
+  g.MaxEnemy = 2;
+  g.Enemycount = 0;
+  g.charPhase = 1;
+  g.charMoving = false;
+  g.u = 0;
+  g.r = 0;
+  g.abc = 1;
+
+  g.MP1.SetFileName(g.DataFile("music2.mp3"));
+  g.MP1.Play();
+
+  g.LoadPicture(g.e.picHelp_city_base, "city.jpg");
+  g.LoadPicture(g.e.picHelp_city_collid, "cityCollid.gif");
+
+  // Centred in single precision, as the window computes its layout.
+  for (Element* screen : {g.e.picRPG, g.e.picCred, g.e.picRIP, g.e.picInGame}) {
+    float left = float(g.e.picCity_base->width) / 2 - float(screen->width) / 2;
+    float top = float(Window::kHeight) / 2 - float(screen->height) / 2;
+    screen->Move(left, top);
+  }
+  g.e.picStartUp_base->Move(0, 0);
+  g.e.picMenu->Move(0, 0);
+
+  g.My_x = 171;
+  g.My_y = 376;
+  g.helpXCity = -6;
+  g.helpYCity = -458;
+  g.Boss_Rate = 1;
+  g.BossLife = 200;
+
+  // The display is already the full-screen 800 x 600 view: the platform set it up when the window opened.
+  if (!g.blnStart) {
+    g.ui.Show(g.e.picStartUp_base);
+    PlayStartUpSplash(g);
+  }
+}
+
+void PlayStartUpSplash(Game& g) {
+  Element& base = *g.e.picStartUp_base;
+  const Element& mirror = *g.e.picStartUp_mirror;
+  bool go_on = true;
+  double w = 0, h = 0, a = 0;
+  while (go_on) {
+    g.DoEvents();
+    w += 13.3333333333;
+    h += 10;
+    a += 6;
+    if (h > 600 || a > 360 || w > 800) go_on = false;
+    int x = CInt(400 - w / 2), y = CInt(300 - h / 2);
+    Blit(base.buffer, x, y, CInt(w), CInt(h), mirror.buffer, x, y);
+    FoxRotate(base.buffer, 400, 300, base.buffer, base.buffer, 0x00000000, a, 1);
+    g.ui.Refresh();
+  }
+  base.Clear();
+  Blit(base.buffer, 0, 0, CInt(mirror.width), CInt(mirror.height), mirror.buffer, 0, 0);
+  g.ui.Refresh();
+
+  // The hold does not look at events: keys and clicks made now are handled after it.
+  int64_t deadline = int64_t(g.GetTickCount()) + 5000;
+  g.platform.WaitUntil(deadline + 1);
+  g.DoEvents();
+
+  g.ui.Hide(g.e.picStartUp_base);
+  g.ui.Show(g.e.picMenu);
+  g.ui.SetFocus(g.e.picMenu);
+}
+
+void picStartUp_base_Click(Game& g) {
+  g.ui.Hide(g.e.picStartUp_base);
+  g.ui.Show(g.e.picMenu);
+  g.ui.SetFocus(g.e.picMenu);
+}
+
+void picStartUp_base_KeyDown(Game& g, int, int) { picStartUp_base_Click(g); }
+
+}  // namespace cw

@@ -1,0 +1,48 @@
+#pragma once
+// Form1: the one window object that owns every element and all game state for the whole run.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "external/music_player.h"
+#include "platform/platform.h"
+#include "play/game_state.h"
+#include "runtime/random.h"
+#include "ui/window.h"
+
+namespace cw {
+
+// Thrown to end the program (End on the main menu, the window closed, a headless script's quit).
+struct ProgramEnd {
+  int status = 0;
+};
+
+class Game : public GameState {
+ public:
+  Game(Platform& platform, std::filesystem::path data_dir);
+
+  Platform& platform;
+  Window ui;
+  Elements& e;  // ui.e
+  MusicPlayer MP1;
+  Random rng;
+  std::filesystem::path data_dir;
+  std::filesystem::path save_dir;  // where the saved game lives; the data folder unless start-up chose another
+  int64_t passes = 0;              // game-loop passes since start, for the state dump
+  int64_t faulted_passes = 0;      // passes abandoned by a fault
+
+  // The platform's millisecond counter as the game reads it: a signed 32-bit value.
+  int32_t GetTickCount() const { return int32_t(platform.Ticks()); }
+  void DoEvents() { ui.DoEvents(); }
+  double Rnd() { return rng.Next(); }
+  void Randomize() { rng.Seed(platform.RandomSeed()); }
+
+  // A file of the data folder, e.g. DataFile("music.mp3").
+  std::string DataFile(const std::string& name) const { return (data_dir / name).string(); }
+  // A file of the save folder, e.g. SaveFile("SaveGame.txt").
+  std::string SaveFile(const std::string& name) const { return (save_dir / name).string(); }
+  // Loads a picture file of the data folder into a surface; faults when it can't be read.
+  void LoadPicture(Element* el, const std::string& file_name);
+};
+
+}  // namespace cw

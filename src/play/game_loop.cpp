@@ -1,0 +1,90 @@
+#include "play/game_loop.h"
+
+#include <optional>
+
+#include "actors/blood_splats.h"
+#include "actors/boss.h"
+#include "actors/enemies.h"
+#include "actors/enemy_spawning.h"
+#include "actors/first_aid_kits.h"
+#include "actors/player_movement.h"
+#include "actors/shots.h"
+#include "external/image_effects.h"
+#include "play/end_of_game.h"
+#include "play/game.h"
+#include "play/life_and_levels.h"
+#include "play/messages.h"
+#include "world/map_triggers.h"
+
+namespace cw {
+namespace {
+
+void DrawLocation(Game& g) {
+  const Element& picture = *g.e.picHelp_city_base;
+  const Element& mask = *g.e.picHelp_city_collid;
+  int x = CInt(g.helpXCity), y = CInt(g.helpYCity);
+  Blit(g.e.picCity_base->buffer, x, y, CInt(picture.width), CInt(picture.height), picture.buffer, 0, 0);
+  Blit(g.e.picCity_Collid->buffer, x, y, CInt(mask.width), CInt(mask.height), mask.buffer, 0, 0);
+}
+
+void DrawPlayer(Game& g) {
+  const Element& pose = g.ui.Find("picPhase" + g.charPhase.Text());
+  FoxRotate(g.e.picCity_base->buffer, CInt(g.My_x), CInt(g.My_y), pose.buffer, pose.buffer, kCyan, g.angle, 1);
+}
+
+void DrawBossLifeBar(Game& g) {
+  const Element& bar = *g.e.boss_life;
+  FoxAlphaBlend(g.e.picCity_base->buffer, 0, 0, CInt(2.0 * double(g.BossLife)), CInt(bar.height), bar.buffer, 0, 0, 100,
+                kCyan, 0);
+}
+
+}  // namespace
+
+void EnterGameLoop(Game& g) {
+  g.MP1.SetFileName(g.DataFile("music.mp3"));
+  g.MP1.Play();
+  g.ui.SetFocus(g.e.picCity_base);
+  std::optional<int64_t> deadline;  // empty: the first pass runs at once
+  while (g.blnGame) {
+    // A pass starts only once the tick is past the deadline; sleeping keeps the processor free.
+    if (deadline) g.platform.WaitUntil(*deadline + 1);
+    deadline = int64_t(g.GetTickCount()) + 20;
+    g.DoEvents();
+    RunGameFrame(g);
+    g.DoEvents();
+  }
+}
+
+void RunGameFrame(Game& g) {
+  ++g.passes;
+  // A fault abandons the rest of the pass; the picture of this pass is not presented.
+  try {
+    TypeMessage(g);
+    MovePlayer(g);
+    CheckMapTriggers(g);
+    // The play area and the hidden mask are built anew from the location surfaces.
+    g.e.picCity_base->Clear();
+    DrawLocation(g);
+    UpdateBloodSplats(g);
+    SpawnEnemies(g);
+    g.ShotColDetected = false;
+    UpdateEnemiesAndShots(g);
+    if (g.MoveBoss) UpdateBoss(g);
+    // With no live enemy the shots have not moved yet in this pass.
+    if (!g.ShotColDetected) UpdateFallbackShots(g);
+    UpdateFirstAidKits(g);
+    UpdateStatusLabels(g);
+    CheckNewLevel(g);
+    DrawPlayer(g);
+    if (g.Duvave2Boss) {
+      CheckBossDeath(g);
+      DrawBossLifeBar(g);
+    }
+    CheckDeath(g);
+    g.ui.Refresh();
+  } catch (const RuntimeFault&) {
+    ++g.faulted_passes;
+  }
+}
+
+}  // namespace cw

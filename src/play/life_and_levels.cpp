@@ -1,0 +1,58 @@
+#include "play/life_and_levels.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "play/game.h"
+
+namespace cw {
+namespace {
+
+double Saturate(double d, double lo, double hi) { return std::clamp(RoundHalfEven(d), lo, hi); }
+
+// A caption holding a number, moved by `change`.
+void AddToCaption(Element* label, double change) {
+  label->caption = NumberText(double(Value(label->caption)) + change);
+}
+
+}  // namespace
+
+float MaxLife(const Game& g) {
+  return 100.0f + float(g.Vitality.get()) / 10.0f * 50.0f + float(g.Strength.get()) / 5.0f * 100.0f;
+}
+
+void ChangeLife(Game& g, double change) { g.Life = Saturate(double(g.Life) + change, INT16_MIN, INT16_MAX); }
+
+void ChangeExperience(Game& g, double change) {
+  g.Experience = Saturate(double(g.Experience) + change, INT32_MIN, INT32_MAX);
+}
+
+void ApplyShotKill(Game& g, int kind) {
+  ChangeExperience(g, 10.0 * kind);
+  // Tested before healing, so a kill at full life can lift Life above the maximum.
+  if (double(MaxLife(g)) >= double(g.Life)) ChangeLife(g, double(g.Healing) / 5);
+}
+
+void ApplyTouch(Game& g, int kind) {
+  ChangeExperience(g, 10.0 * kind);
+  // Enough Endurance turns the damage into healing.
+  ChangeLife(g, -(5.0 * kind - double(g.Endurance) / 5));
+}
+
+void UpdateStatusLabels(Game& g) {
+  g.e.lblLife->caption = NumberText(double(g.Life)) + "/" + NumberText(double(MaxLife(g)));
+  g.e.lblExperience->caption = NumberText(double(g.Experience)) + "/" + NumberText(double(g.ExperienceNeeded));
+}
+
+// One level per pass; the abilities screen opens once this pass is over.
+void CheckNewLevel(Game& g) {
+  if (!(g.Experience >= g.ExperienceNeeded)) return;
+  g.blnNewLevel = true;
+  g.ExperienceNeeded = Saturate(double(g.ExperienceNeeded) * 2, INT32_MIN, INT32_MAX);
+  AddToCaption(g.e.lblLevel, 1);
+  AddToCaption(g.e.lblPoints, 5);
+  g.blnGame = false;
+  g.ui.Show(g.e.picRPG);
+}
+
+}  // namespace cw

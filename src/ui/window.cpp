@@ -1,0 +1,219 @@
+#include "ui/window.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "runtime/value_types.h"
+
+namespace cw {
+namespace {
+
+std::string Lower(std::string s) {
+  for (auto& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+bool HandlesClick(const Element& e) { return bool(e.Click); }
+bool HandlesMouseDown(const Element& e) { return bool(e.MouseDown); }
+bool HandlesMouseMove(const Element& e) { return bool(e.MouseMove); }
+bool HandlesAnyMouse(const Element& e) { return e.Click || e.MouseDown || e.MouseMove || e.KeyDown; }
+
+int ShiftBit(int key) {
+  switch (key) {
+    case 16: return 1;
+    case 17: return 2;
+    case 18: return 4;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+Window::Window(Platform& platform, const std::function<std::shared_ptr<const Surface>(const std::string&)>& load_asset)
+    : platform_(platform) {
+  for (auto spec = CatalogueBegin(); spec != CatalogueEnd(); ++spec) {
+    auto el = std::make_unique<Element>();
+    el->name = spec->name;
+    el->kind = spec->kind;
+    el->order = int(elements_.size());
+    el->left = spec->left;
+    el->top = spec->top;
+    el->width = spec->width;
+    el->height = spec->height;
+    el->visible = spec->visible;
+    el->sized = spec->sized;
+    el->border = spec->border;
+    el->caption = spec->caption;
+    el->back_colour = spec->back_colour;
+    el->fore_colour = spec->fore_colour;
+    el->font_points = spec->font_points;
+    el->bold = spec->bold;
+    if (spec->parent) {
+      el->parent = by_lower_name_.at(Lower(spec->parent));
+      el->parent->children.push_back(el.get());
+    } else {
+      top_level_.push_back(el.get());
+    }
+    if (spec->picture) {
+      auto pic = load_asset(spec->picture);
+      if (el->kind == ElementKind::Surface)
+        el->SetPicture(std::move(pic));
+      else
+        el->picture = std::move(pic);
+    } else if (el->kind == ElementKind::Surface) {
+      el->Clear();
+    }
+    by_lower_name_[Lower(el->name)] = el.get();
+    elements_.push_back(std::move(el));
+  }
+#define CW_BIND_ELEMENT(n) e.n = by_lower_name_.at(Lower(#n));
+  CW_ELEMENT_NAMES(CW_BIND_ELEMENT)
+#undef CW_BIND_ELEMENT
+}
+
+Element* Window::TryFind(const std::string& name) const {
+  auto it = by_lower_name_.find(Lower(name));
+  return it == by_lower_name_.end() ? nullptr : it->second;
+}
+
+Element& Window::Find(const std::string& name) const {
+  Element* el = TryFind(name);
+  if (!el) throw RuntimeFault("no element named " + name);
+  return *el;
+}
+
+bool Window::EffectivelyVisible(const Element* el) const {
+  for (; el; el = el->parent)
+    if (!el->visible) return false;
+  return true;
+}
+
+void Window::DoEvents() {
+  InputEvent event;
+  while (platform_.PollEvent(event)) Dispatch(event);
+  if (!presents_frames) return;
+  // Captions and moves don't mark the picture as changed, so a quiet screen is still redrawn now and then.
+  if (platform_.Ticks() - last_present_ >= 100) dirty_ = true;
+  PresentIfChanged();
+}
+
+Element* Window::TopmostAt(int x, int y, bool (*handles)(const Element&), double& local_x, double& local_y) const {
+  // Walks from the top of the stack down: children above their parent, earlier siblings above later ones.
+  struct Finder {
+    const Window& w;
+    bool (*handles)(const Element&);
+    Element* found = nullptr;
+    double lx = 0, ly = 0;
+    bool Visit(const std::vector<Element*>& siblings, double ox, double oy, int x, int y) {
+      for (Element* el : siblings) {
+        if (!el->visible || el->kind == ElementKind::MediaPlayer) continue;
+        double ex = ox + el->left, ey = oy + el->top;
+        if (x < ex || y < ey || x >= ex + el->width || y >= ey + el->height) continue;
+        if (Visit(el->children, ex + el->border, ey + el->border, x, y)) return true;
+        if (handles(*el)) {
+          found = el;
+          lx = x - ex - el->border;
+          ly = y - ey - el->border;
+          return true;
+        }
+        if (el->kind == ElementKind::Surface) return false;  // a surface hides what lies beneath it
+      }
+      return false;
+    }
+  } finder{*this, handles};
+  finder.Visit(top_level_, 0, 0, x, y);
+  local_x = finder.lx;
+  local_y = finder.ly;
+  return finder.found;
+}
+
+void Window::Dispatch(const InputEvent& ev) {
+  // A fault inside a handler ends that handler only.
+  try {
+    Route(ev);
+  } catch (const RuntimeFault&) {
+  }
+}
+
+void Window::Route(const InputEvent& ev) {
+  using T = InputEvent::Type;
+  double lx = 0, ly = 0;
+  switch (ev.type) {
+    case T::KeyDown: {
+      shift_state_ |= ShiftBit(ev.key);
+      Element* target = KeyTarget();
+      if (target && target->KeyDown) target->KeyDown(ev.key, shift_state_);
+      // The focus may have moved inside the key handler; the character goes where the key went.
+      if (ev.ch != 0 && target && target->KeyPress) target->KeyPress(ev.ch);
+      break;
+    }
+    case T::KeyUp:
+      shift_state_ &= ~ShiftBit(ev.key);
+      if (Element* target = KeyTarget(); target && target->KeyUp) target->KeyUp(ev.key, shift_state_);
+      break;
+    case T::MouseMove:
+      if (Element* el = TopmostAt(ev.x, ev.y, HandlesMouseMove, lx, ly)) el->MouseMove(ev.button, shift_state_, lx, ly);
+      break;
+    case T::MouseDown: {
+      // A press on a surface that takes keys gives it the keyboard focus.
+      if (Element* el = TopmostAt(ev.x, ev.y, HandlesAnyMouse, lx, ly); el && el->KeyDown) focus_ = el;
+      pressed_ = ev.button == 1 ? TopmostAt(ev.x, ev.y, HandlesClick, lx, ly) : nullptr;
+      if (Element* el = TopmostAt(ev.x, ev.y, HandlesMouseDown, lx, ly)) el->MouseDown(ev.button, shift_state_, lx, ly);
+      break;
+    }
+    case T::MouseUp: {
+      if (ev.button != 1) break;
+      Element* el = TopmostAt(ev.x, ev.y, HandlesClick, lx, ly);
+      bool same = el && el == pressed_;
+      pressed_ = nullptr;
+      if (same && EffectivelyVisible(el)) el->Click();
+      break;
+    }
+    case T::MusicEnded:
+      if (on_music_ended) on_music_ended();
+      break;
+    case T::Quit:
+      if (on_close) on_close();
+      break;
+    case T::PadDown:
+    case T::PadUp:
+    case T::PadAxis: RoutePad(ev); break;
+  }
+}
+
+void Window::RoutePad(const InputEvent& ev) {
+  bool in_play = KeyTarget() == e.picCity_base;
+  for (const PadAction& action : pad_mapping_.Map(ev, in_play)) {
+    if (!action.menu_button) {
+      Dispatch(action.key);
+    } else if (EffectivelyVisible(e.Command1) && e.Command1->Click) {
+      try {
+        e.Command1->Click();
+      } catch (const RuntimeFault&) {
+      }
+    }
+  }
+}
+
+Element* Window::KeyTarget() {
+  if (focus_ && EffectivelyVisible(focus_)) return focus_;
+  // A hidden element cannot keep the focus: it passes to the topmost shown surface that takes keys.
+  focus_ = nullptr;
+  for (Element* el : top_level_) {
+    if (el->visible && el->kind == ElementKind::Surface && (el->KeyDown || el->KeyUp || el->KeyPress)) {
+      focus_ = el;
+      break;
+    }
+  }
+  return focus_;
+}
+
+void Window::PresentIfChanged() {
+  if (!dirty_) return;
+  dirty_ = false;
+  last_present_ = platform_.Ticks();
+  ComposeInto(frame_);
+  platform_.Present(frame_);
+}
+
+}  // namespace cw

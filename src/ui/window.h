@@ -1,0 +1,97 @@
+#pragma once
+// The one window: owns every element, composes the window picture, routes input to handlers.
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/platform.h"
+#include "ui/controller_mapping.h"
+#include "ui/element.h"
+#include "ui/element_catalogue.h"
+
+namespace cw {
+
+// Direct handles to every catalogue element, by its own name.
+struct Elements {
+#define CW_DECLARE_ELEMENT(n) Element* n = nullptr;
+  CW_ELEMENT_NAMES(CW_DECLARE_ELEMENT)
+#undef CW_DECLARE_ELEMENT
+};
+
+class Window {
+ public:
+  static constexpr int kWidth = 800;
+  static constexpr int kHeight = 600;
+
+  // Builds the catalogue; pictures come from `load_asset` (embedded picture file name -> decoded picture).
+  Window(Platform& platform, const std::function<std::shared_ptr<const Surface>(const std::string&)>& load_asset);
+
+  Elements e;
+  const std::vector<std::unique_ptr<Element>>& all() const { return elements_; }
+  // Case-insensitive lookup of a name composed at run time; faults when nothing matches.
+  Element& Find(const std::string& name) const;
+  Element* TryFind(const std::string& name) const;
+
+  void Show(Element* el) {
+    el->visible = true;
+    dirty_ = true;
+  }
+  void Hide(Element* el) {
+    el->visible = false;
+    dirty_ = true;
+  }
+  bool EffectivelyVisible(const Element* el) const;
+  void SetFocus(Element* el) {
+    focus_ = el;
+    dirty_ = true;
+  }
+  Element* focus() const { return focus_; }
+  // Shows what has been drawn. Other changes (captions, moves) reach the screen at the next yield.
+  void Refresh() {
+    dirty_ = true;
+    if (presents_frames) PresentIfChanged();
+  }
+  // False for the headless twin, which composes the picture only when asked for a screenshot.
+  bool presents_frames = true;
+
+  // Yield to window events: dispatches every queued event to its handler right here.
+  // Handlers may start nested loops that yield again.
+  void DoEvents();
+  void Dispatch(const InputEvent& event);
+
+  // Presents the window picture if anything changed since the last time.
+  void PresentIfChanged();
+  // The window picture composed from the visible elements in stacking order.
+  Surface Compose() const;
+  void ComposeInto(Surface& frame) const;
+
+  // Set by the game: the media player's end-of-stream handler and the window's close request.
+  std::function<void()> on_music_ended;
+  std::function<void()> on_close;
+
+ private:
+  void Route(const InputEvent& event);
+  // Controller input, turned into the keys and the MENU button it stands for.
+  void RoutePad(const InputEvent& event);
+  Element* KeyTarget();
+  Element* TopmostAt(int x, int y, bool (*handles)(const Element&), double& local_x, double& local_y) const;
+  void DrawElement(Surface& frame, const Element& el, int ox, int oy, int clip_x0, int clip_y0, int clip_x1,
+                   int clip_y1) const;
+  void DrawText(Surface& frame, const std::string& text, double points, bool bold, uint32_t colour, int x, int y,
+                int cx0, int cy0, int cx1, int cy1, bool centred_in_w, int w, int h) const;
+
+  Platform& platform_;
+  std::vector<std::unique_ptr<Element>> elements_;
+  std::unordered_map<std::string, Element*> by_lower_name_;
+  std::vector<Element*> top_level_;  // children of the window, catalogue order
+  Element* focus_ = nullptr;
+  Element* pressed_ = nullptr;  // element under the pointer when the left button went down
+  int shift_state_ = 0;
+  ControllerMapping pad_mapping_;
+  bool dirty_ = true;
+  int64_t last_present_ = 0;
+  Surface frame_;  // kept between presents: a fresh 800 x 600 buffer every pass costs page faults
+};
+
+}  // namespace cw
