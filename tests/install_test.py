@@ -1,6 +1,7 @@
-"""`cmake --install` into a scratch prefix, then the installed game run from there: found by its link in
-bin, its data beside the program, the desktop entry and the icon in place, and the saved game kept in
-the data folder when it can be written, else in $XDG_DATA_HOME/cinderwake.
+"""`cmake --install` into a scratch prefix, then the installed game run from there: Debian's layout for
+games (the program in games, its data in share/games/cinderwake, found relative to the program), the
+desktop entry and the icon in place, and the saved game kept in $XDG_DATA_HOME/cinderwake, never in
+the installed data folder, even where that could be written.
 """
 import configparser
 import json
@@ -43,35 +44,38 @@ def main():
     os.chmod(prefix, 0o755)
     try:
         run([cmake, "--install", build_dir, "--prefix", prefix])
-        program = os.path.join(prefix, "bin", "cinderwake")
-        home = os.path.join(prefix, "lib", "cinderwake")
-        data = os.path.join(home, "data")
-        assert os.path.islink(program) and os.path.realpath(program) == os.path.join(home, "cinderwake")
+        program = os.path.join(prefix, "games", "cinderwake")
+        data = os.path.join(prefix, "share", "games", "cinderwake")
+        assert os.path.isfile(program) and not os.path.islink(program) and os.access(program, os.X_OK)
         assert os.path.isfile(os.path.join(data, "city.jpg")) and os.path.isfile(os.path.join(data, "music.mp3"))
         assert not os.path.exists(os.path.join(data, "SaveGame.txt")), "the build's saved game was installed"
+        assert not os.path.exists(os.path.join(prefix, "lib")) and not os.path.exists(os.path.join(prefix, "bin"))
 
+        share = os.path.join(prefix, "share")
         entry = configparser.ConfigParser(interpolation=None)
-        entry.read(os.path.join(prefix, "share", "applications", "cinderwake.desktop"))
+        entry.read(os.path.join(share, "applications", "cinderwake.desktop"))
         assert entry["Desktop Entry"]["Exec"] == program, entry["Desktop Entry"]["Exec"]
         assert entry["Desktop Entry"]["Icon"] == "cinderwake"
-        icon = Image.open(os.path.join(prefix, "share", "icons", "hicolor", "64x64", "apps", "cinderwake.png"))
+        icon = Image.open(os.path.join(share, "icons", "hicolor", "64x64", "apps", "cinderwake.png"))
         assert icon.size == (64, 64)
 
         assert run([program, "--version"]).stdout.startswith("cinderwake ")
 
-        # A data folder the player may write keeps the saved game.
         work = tempfile.mkdtemp(prefix="cinderwake-player-", dir=prefix)
         os.chmod(work, 0o777)
         env = dict(os.environ, XDG_DATA_HOME=os.path.join(work, "xdg"), HOME=work)
-        dump = play(program, work, env)
-        assert dump["music"] == {"file": "music.mp3", "playing": True}, dump["music"]  # found beside the program
-        assert dump["state"]["TextSMS"] == "Game successfully saved !", dump["state"]["TextSMS"]
-        assert os.path.isfile(os.path.join(data, "SaveGame.txt"))
-        assert not os.path.exists(os.path.join(work, "xdg"))
-        print("install: the saved game went to the writable data folder")
-        os.remove(os.path.join(data, "SaveGame.txt"))
+        saved = os.path.join(work, "xdg", "cinderwake", "SaveGame.txt")
 
-        # Installed for everyone: the player's own data folder, created on demand.
+        # The one who installed it may write the data folder, yet the saved game is the player's own.
+        dump = play(program, work, env)
+        assert dump["music"] == {"file": "music.mp3", "playing": True}, dump["music"]  # found relative to the program
+        assert dump["state"]["TextSMS"] == "Game successfully saved !", dump["state"]["TextSMS"]
+        assert os.path.isfile(saved)
+        assert not os.path.exists(os.path.join(data, "SaveGame.txt"))
+        print("install: the saved game went to $XDG_DATA_HOME/cinderwake, the data folder was left alone")
+        shutil.rmtree(os.path.join(work, "xdg"))
+
+        # Installed for everyone: a player who may not write the data folder.
         if os.geteuid() == 0 and shutil.which("setpriv"):
             dump = play(program, work, env, as_nobody=True)
         elif os.geteuid() != 0:
@@ -81,9 +85,9 @@ def main():
             print("install: no way to play as a user who may not write the data folder; skipped")
             return
         assert dump["state"]["TextSMS"] == "Game successfully saved !", dump["state"]["TextSMS"]
-        assert os.path.isfile(os.path.join(work, "xdg", "cinderwake", "SaveGame.txt"))
+        assert os.path.isfile(saved)
         assert not os.path.exists(os.path.join(data, "SaveGame.txt"))
-        print("install: the saved game went to $XDG_DATA_HOME/cinderwake")
+        print("install: a player who may not write the data folder saved to $XDG_DATA_HOME/cinderwake")
     finally:
         for root, dirs, _ in os.walk(prefix):
             for d in dirs:

@@ -10,6 +10,7 @@
 
 #include "app/command_line.h"
 #include "app/data_check.h"
+#include "app/data_location.h"
 #include "app/event_wiring.h"
 #include "app/save_location.h"
 #include "app/start_up.h"
@@ -147,7 +148,9 @@ int RunProgram(int argc, char** argv) {
     std::cout << "cinderwake " << CINDERWAKE_VERSION << "\n";
     return 0;
   }
-  fs::path data_dir = cl->data_dir.empty() ? ProgramFolder() / "data" : fs::path(cl->data_dir);
+  DataLocation data{cl->data_dir, false};
+  if (cl->data_dir.empty()) data = FindDataFolder(ProgramFolder(), CINDERWAKE_INSTALLED_DATA_DIR);
+  const fs::path& data_dir = data.folder;
 
   if (auto problem = CheckDataFolder(data_dir)) {
     if (cl->headless)
@@ -199,7 +202,8 @@ int RunProgram(int argc, char** argv) {
     scratch = std::make_unique<ScratchFolder>();
     save_dir = scratch->path();
   } else {
-    save_dir = ChooseSaveFolder(data_dir, FolderWritable(data_dir), std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    save_dir = ChooseSaveFolder(data_dir, !data.installed && FolderWritable(data_dir), std::getenv("XDG_DATA_HOME"),
+                                std::getenv("HOME"));
   }
   std::error_code ec;
   fs::create_directories(save_dir, ec);
