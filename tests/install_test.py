@@ -1,9 +1,10 @@
 """`cmake --install` into a scratch prefix, then the installed game run from there: Debian's layout for
 games (the program in games, its data in share/games/cinderwake, found relative to the program), the
-desktop entry and the icon in place, and the saved game kept in $XDG_DATA_HOME/cinderwake, never in
-the installed data folder, even where that could be written.
+desktop entry, icons, metainfo, manual page and copyright in place, and the saved game kept in
+$XDG_DATA_HOME/cinderwake, never in the installed data folder, even where that could be written.
 """
 import configparser
+import gzip
 import json
 import os
 import shutil
@@ -56,8 +57,15 @@ def main():
         entry.read(os.path.join(share, "applications", "cinderwake.desktop"))
         assert entry["Desktop Entry"]["Exec"] == program, entry["Desktop Entry"]["Exec"]
         assert entry["Desktop Entry"]["Icon"] == "cinderwake"
-        icon = Image.open(os.path.join(share, "icons", "hicolor", "64x64", "apps", "cinderwake.png"))
-        assert icon.size == (64, 64)
+        for size in (16, 32, 48, 64, 128, 256):
+            icon = Image.open(os.path.join(share, "icons", "hicolor", f"{size}x{size}", "apps", "cinderwake.png"))
+            assert icon.size == (size, size), (size, icon.size)
+        with open(os.path.join(share, "metainfo", "org.example.cinderwake.metainfo.xml")) as f:
+            assert "<launchable type=\"desktop-id\">cinderwake.desktop</launchable>" in f.read()
+        with gzip.open(os.path.join(share, "man", "man6", "cinderwake.6.gz"), "rt") as f:
+            assert f.readline().startswith(".TH CINDERWAKE 6 ")
+        with open(os.path.join(share, "doc", "cinderwake", "copyright")) as f:
+            assert f.readline().startswith("Format: ")
 
         assert run([program, "--version"]).stdout.startswith("cinderwake ")
 
