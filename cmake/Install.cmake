@@ -1,6 +1,7 @@
-# `cmake --install` follows Debian's layout for games: the program in <prefix>/games, its data in
-# <prefix>/share/games/cinderwake (found relative to the program, so any prefix works), a desktop
-# entry, icons, AppStream metainfo, a manual page, the copyright and the Debian changelog.
+# `cmake --install` and the Debian package share Debian's layout for games: the program in
+# <prefix>/games, its data in <prefix>/share/games/cinderwake (found relative to the program, so
+# any prefix works), a desktop entry, icons, AppStream metainfo, a manual page, the copyright, the
+# Debian changelog and lintian's overrides.
 include(GNUInstallDirs)
 set(CINDERWAKE_INSTALL_BINDIR games CACHE STRING "Where the program is installed, relative to the prefix")
 set(CINDERWAKE_INSTALL_DATADIR share/games/cinderwake CACHE STRING
@@ -11,7 +12,7 @@ set(CINDERWAKE_HOMEPAGE "https://cinderwake.example.org/" CACHE STRING
 set(CW_APPSTREAM_ID org.example.cinderwake)
 string(REGEX REPLACE "/$" "" CW_SCREENSHOTS_URL "${CINDERWAKE_HOMEPAGE}")
 string(APPEND CW_SCREENSHOTS_URL /screenshots)
-# Whatever the umask of the one who installs.
+# Whatever the umask of the one who installs or packages.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                                WORLD_READ WORLD_EXECUTE)
 
@@ -99,9 +100,11 @@ install(FILES ${CW_METAINFO} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
 install(FILES ${CW_INSTALL_FILES}/cinderwake.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${CMAKE_SOURCE_DIR}/cmake/install/copyright ${CW_INSTALL_FILES}/changelog.Debian.gz
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/cmake/install/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides
+        RENAME cinderwake)
 # The prefix is known only at install time (`cmake --install ... --prefix P`), so the desktop
 # entry, which names the program by its full path, is made then; in a folder of its own for each
-# destination, as two installations (the tests, say) may run at once.
+# destination, as two installations (the tests, CPack) may run at once.
 install(CODE "set(CINDERWAKE_INSTALLED_PROGRAM \"\${CMAKE_INSTALL_PREFIX}/${CINDERWAKE_INSTALL_BINDIR}/cinderwake\")
               string(MD5 cw_destination \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
               set(cw_entry \"${CW_INSTALL_FILES}/desktop/\${cw_destination}/cinderwake.desktop\")

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer, in ./build-sanitize.
-# The timing-bound window tests and the Python data checks stay with the normal run.
+# The timing-bound window tests, the Python data checks and the Debian package stay with the normal run.
 # Reuses the pictures, maps and music that ./build generated (run tools/test.sh or tools/setup.sh first).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,4 +15,4 @@ cd build-sanitize
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export CINDERWAKE_QUICK_SOAK=1
-ctest -j2 --output-on-failure -E 'real_window|window_scaling|install_layout|level_check|art_check'
+ctest -j2 --output-on-failure -E 'real_window|window_scaling|install_layout|level_check|art_check' -LE package
