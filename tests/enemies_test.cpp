@@ -4,12 +4,46 @@
 
 #include <gtest/gtest.h>
 
+#include "actors/enemy_kinds.h"
 #include "support/combat_fixture.h"
 
 namespace cw::test {
 namespace {
 
 using EnemiesTest = CombatTest;
+
+TEST(EnemyKinds, WhatSetsTheTwoKindsApart) {
+  const EnemyKind* one = EnemyKindNamed("1");
+  const EnemyKind* two = EnemyKindNamed("2");
+  ASSERT_NE(one, nullptr);
+  ASSERT_NE(two, nullptr);
+  EXPECT_EQ(one->speed, 1);
+  EXPECT_EQ(two->speed, 2);
+  EXPECT_EQ(one->reward, 10);
+  EXPECT_EQ(two->reward, 20);
+  EXPECT_EQ(one->touch_damage, 5);
+  EXPECT_EQ(two->touch_damage, 10);
+  EXPECT_EQ(one->radius, 15);
+  EXPECT_EQ(two->radius, 15);
+  EXPECT_STREQ(one->sprite, "picEnemy1_");
+  EXPECT_STREQ(two->sprite, "picEnemy2_");
+  EXPECT_EQ(EnemyKindNamed("3"), nullptr);  // the boss's sprites, but no enemy kind
+  EXPECT_EQ(EnemyKindNamed("Gun"), nullptr);
+}
+
+TEST(EnemyKinds, DrawsGiveKindsAsSpawningAndPlacingWantThem) {
+  // Fix(random x 2): a zero draw is kind 2.
+  EXPECT_STREQ(SpawnedEnemyKind(0).text, "2");
+  EXPECT_STREQ(SpawnedEnemyKind(0.4999).text, "2");
+  EXPECT_STREQ(SpawnedEnemyKind(0.5).text, "1");
+  EXPECT_STREQ(SpawnedEnemyKind(0.9999).text, "1");
+  // Int(random x 3): zero and one are kind 1, two is kind 2.
+  EXPECT_STREQ(PlacedEnemyKind(0).text, "1");
+  EXPECT_STREQ(PlacedEnemyKind(0.34).text, "1");
+  EXPECT_STREQ(PlacedEnemyKind(0.6666).text, "1");
+  EXPECT_STREQ(PlacedEnemyKind(0.6667).text, "2");
+  EXPECT_STREQ(PlacedEnemyKind(0.9999).text, "2");
+}
 
 TEST_F(EnemiesTest, Kind2ClosesInAt2PixelsPerPassAndKind1At1) {
   ActorRecord& fast = PutEnemy(0, 430, 260, "2");  // 50 from the player at (400, 300)

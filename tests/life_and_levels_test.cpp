@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "actors/enemy_kinds.h"
 #include "play/end_of_game.h"
 #include "play/game_loop.h"
 #include "support/combat_fixture.h"
@@ -13,6 +14,8 @@ namespace cw::test {
 namespace {
 
 using LifeTest = CombatTest;
+
+const EnemyKind& Kind(const char* text) { return *EnemyKindNamed(text); }
 
 TEST_F(LifeTest, LifeLabelShowsLifeAndMaximumLife) {
   g.Strength = 2;
@@ -29,14 +32,14 @@ TEST_F(LifeTest, ExperienceLabelShowsExperienceAndTheNextThreshold) {
 }
 
 TEST_F(LifeTest, AKillGivesTenExperiencePerKind) {
-  ApplyShotKill(g, 1);
+  ApplyShotKill(g, Kind("1"));
   EXPECT_EQ(int64_t(g.Experience), 10);
-  ApplyShotKill(g, 2);
+  ApplyShotKill(g, Kind("2"));
   EXPECT_EQ(int64_t(g.Experience), 30);
 }
 
 TEST_F(LifeTest, FiveKind2KillsFromNothingReachTheFirstLevel) {
-  for (int i = 0; i < 5; ++i) ApplyShotKill(g, 2);
+  for (int i = 0; i < 5; ++i) ApplyShotKill(g, Kind("2"));
   EXPECT_EQ(int64_t(g.Experience), 100);
   CheckNewLevel(g);
   EXPECT_TRUE(g.blnNewLevel);
@@ -44,59 +47,59 @@ TEST_F(LifeTest, FiveKind2KillsFromNothingReachTheFirstLevel) {
 
 TEST_F(LifeTest, AKillHealsAFifthOfHealingRoundedHalvesToEven) {
   g.Healing = 2;
-  ApplyShotKill(g, 1);
+  ApplyShotKill(g, Kind("1"));
   EXPECT_EQ(int64_t(g.Life), 100);  // 100.4
   g.Healing = 3;
-  ApplyShotKill(g, 1);
+  ApplyShotKill(g, Kind("1"));
   EXPECT_EQ(int64_t(g.Life), 101);  // 100.6, tested at full life
   g.Life = 90;
   g.Healing = 5;
-  ApplyShotKill(g, 1);
+  ApplyShotKill(g, Kind("1"));
   EXPECT_EQ(int64_t(g.Life), 91);
 }
 
 TEST_F(LifeTest, AKillAboveMaximumLifeDoesNotHeal) {
   g.Healing = 5;
   g.Life = 101;
-  ApplyShotKill(g, 2);
+  ApplyShotKill(g, Kind("2"));
   EXPECT_EQ(int64_t(g.Life), 101);
 }
 
 TEST_F(LifeTest, ATouchCostsFiveOrTenLifeAndGivesExperience) {
-  ApplyTouch(g, 1);
+  ApplyTouch(g, Kind("1"));
   EXPECT_EQ(int64_t(g.Life), 95);
-  ApplyTouch(g, 2);
+  ApplyTouch(g, Kind("2"));
   EXPECT_EQ(int64_t(g.Life), 85);
   EXPECT_EQ(int64_t(g.Experience), 30);
 }
 
 TEST_F(LifeTest, Endurance25MakesKind1TouchesHarmlessAndKind2TouchesCost5) {
   g.Endurance = 25;
-  ApplyTouch(g, 1);
+  ApplyTouch(g, Kind("1"));
   EXPECT_EQ(int64_t(g.Life), 100);
-  ApplyTouch(g, 2);
+  ApplyTouch(g, Kind("2"));
   EXPECT_EQ(int64_t(g.Life), 95);
 }
 
 TEST_F(LifeTest, Endurance30MakesKind1TouchesAddOneLife) {
   g.Endurance = 30;
-  ApplyTouch(g, 1);
+  ApplyTouch(g, Kind("1"));
   EXPECT_EQ(int64_t(g.Life), 101);
   g.Endurance = 3;  // 5 - 0.6 = 4.4 rounds to 4
-  ApplyTouch(g, 1);
+  ApplyTouch(g, Kind("1"));
   EXPECT_EQ(int64_t(g.Life), 97);
 }
 
 TEST_F(LifeTest, LifeAndExperienceStopAtTheLimitsOfTheirFields) {
   g.Life = 32760;
   g.Endurance = 32767;  // damage 5 - 6553.4: a large gain
-  ApplyTouch(g, 1);
+  ApplyTouch(g, Kind("1"));
   EXPECT_EQ(int64_t(g.Life), 32767);
   g.Life = -32760;
   ChangeLife(g, -20);
   EXPECT_EQ(int64_t(g.Life), -32768);
   g.Experience = INT32_MAX - 5;
-  ApplyShotKill(g, 2);
+  ApplyShotKill(g, Kind("2"));
   EXPECT_EQ(int64_t(g.Experience), INT32_MAX);
 }
 

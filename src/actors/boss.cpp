@@ -69,8 +69,7 @@ void CallMinions(Game& g) {
     minion.state = "x";
     minion.x = kMinions[m].x;
     minion.y = kMinions[m].y;
-    std::string kind = NumberText(std::floor(g.Rnd() * 3));
-    minion.kind = kind == "0" ? "1" : kind;
+    minion.kind = PlacedEnemyKind(g.Rnd()).text;
     minion.pose = 1;
     minion.poseStep = 1;
   }

@@ -13,7 +13,7 @@
 namespace cw {
 namespace {
 
-constexpr double kEnemyRadius = 15, kPlayerRadius = 15, kShotRadius = 2;
+constexpr double kPlayerRadius = 15, kShotRadius = 2;
 constexpr int kPoseEvery = 9;  // passes per walk pose
 
 // The line to the player as the arctangent of the quotient. Level with the player the quotient
@@ -60,7 +60,7 @@ void OneEnemyGone(Game& g) {
 }
 
 // Every live shot flies once in the turn of every live enemy and is tested against it.
-void ShotsAgainst(Game& g, ActorRecord& enemy, int k) {
+void ShotsAgainst(Game& g, ActorRecord& enemy, const EnemyKind& kind) {
   for (size_t j = 1; j < g.Shots.size(); ++j) {
     ActorRecord& shot = g.Shots[j];
     if (shot.state != "x") continue;
@@ -68,10 +68,10 @@ void ShotsAgainst(Game& g, ActorRecord& enemy, int k) {
     DrawShot(g, shot);
     g.ShotColDetected = true;
     // Both tests run even for a shot that has just ended, and against an enemy already killed.
-    if (CirclesOverlap(shot.x, shot.y, kShotRadius, enemy.x, enemy.y, kEnemyRadius)) {
+    if (CirclesOverlap(shot.x, shot.y, kShotRadius, enemy.x, enemy.y, kind.radius)) {
       shot.state = "";
       enemy.state = "";
-      ApplyShotKill(g, k);
+      ApplyShotKill(g, kind);
       OneEnemyGone(g);
       MakeBloodSplat(g, enemy);
     }
@@ -80,10 +80,10 @@ void ShotsAgainst(Game& g, ActorRecord& enemy, int k) {
 }
 
 void EnemyTurn(Game& g, ActorRecord& enemy) {
+  const EnemyKind& kind = EnemyKindOf(enemy);
   bool moves = AimAtPlayer(g, enemy);
   enemy.degrees = -std::fabs(enemy.heading) / 3.14159265 * 180;
-  int k = CInt(Value(enemy.kind));  // the kind is also the speed
-  if (moves) Walk(g, enemy, k);
+  if (moves) Walk(g, enemy, kind.speed);
   if (MaskAt(g, enemy.x, enemy.y) == kCyan) {
     // Walked into a wall: gone, without blood or reward.
     enemy.state = "";
@@ -91,17 +91,16 @@ void EnemyTurn(Game& g, ActorRecord& enemy) {
   }
   Animate(enemy);
   ShiftWithMap(g, enemy.x, enemy.y);
-  ShotsAgainst(g, enemy, k);
-  if (CirclesOverlap(g.My_x, g.My_y, kPlayerRadius, enemy.x, enemy.y, kEnemyRadius)) {
+  ShotsAgainst(g, enemy, kind);
+  if (CirclesOverlap(g.My_x, g.My_y, kPlayerRadius, enemy.x, enemy.y, kind.radius)) {
     enemy.state = "";
     MakeBloodSplat(g, enemy);
     OneEnemyGone(g);
-    ApplyTouch(g, k);
+    ApplyTouch(g, kind);
     if (g.Duvave2Boss) g.BossLife = g.BossLife + 5;
   }
   // An enemy that died in this turn is still drawn once.
-  DrawSprite(g, g.ui.Find("picenemy" + enemy.kind + "_" + NumberText(double(enemy.pose))), enemy.x, enemy.y, kCyan,
-             enemy.degrees, 1);
+  DrawSprite(g, g.ui.Find(kind.sprite + NumberText(double(enemy.pose))), enemy.x, enemy.y, kCyan, enemy.degrees, 1);
 }
 
 }  // namespace

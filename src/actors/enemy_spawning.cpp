@@ -33,8 +33,7 @@ void SpawnEnemies(Game& g) {
   enemy.state = "x";
   enemy.pose = 1;
   enemy.poseStep = 1;
-  double kind = std::trunc(g.Rnd() * 2);
-  enemy.kind = kind == 0 ? "2" : NumberText(kind);
+  enemy.kind = SpawnedEnemyKind(g.Rnd()).text;
   if (g.Enemycount < kLastEnemy) g.Enemycount = g.Enemycount + 1;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "actors/enemy_kinds.h"
 #include "play/game.h"
 
 namespace cw {
@@ -27,16 +28,16 @@ void ChangeExperience(Game& g, double change) {
   g.Experience = Saturate(double(g.Experience) + change, INT32_MIN, INT32_MAX);
 }
 
-void ApplyShotKill(Game& g, int kind) {
-  ChangeExperience(g, 10.0 * kind);
+void ApplyShotKill(Game& g, const EnemyKind& kind) {
+  ChangeExperience(g, kind.reward);
   // Tested before healing, so a kill at full life can lift Life above the maximum.
   if (double(MaxLife(g)) >= double(g.Life)) ChangeLife(g, double(g.Healing) / 5);
 }
 
-void ApplyTouch(Game& g, int kind) {
-  ChangeExperience(g, 10.0 * kind);
+void ApplyTouch(Game& g, const EnemyKind& kind) {
+  ChangeExperience(g, kind.reward);
   // Enough Endurance turns the damage into healing.
-  ChangeLife(g, -(5.0 * kind - double(g.Endurance) / 5));
+  ChangeLife(g, -(double(kind.touch_damage) - double(g.Endurance) / 5));
 }
 
 void UpdateStatusLabels(Game& g) {

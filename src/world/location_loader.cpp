@@ -4,13 +4,12 @@
 #include <cmath>
 #include <string>
 
+#include "actors/enemy_kinds.h"
 #include "play/game.h"
 #include "world/location_catalogue.h"
 
 namespace cw {
 namespace {
-
-constexpr int kLastEnemy = 20;  // Enemies holds entries 0..20
 
 void PlaceEnemies(Game& g, const std::vector<MapPoint>& places) {
   for (int i = 0; i <= kLastEnemy && i <= g.Enemycount; ++i) g.Enemies[size_t(i)].state = "";
@@ -19,9 +18,7 @@ void PlaceEnemies(Game& g, const std::vector<MapPoint>& places) {
     enemy.state = "x";
     enemy.x = places[i].x;
     enemy.y = places[i].y;
-    // Kind "1" twice as often as kind "2"; a zero draw counts as "1".
-    std::string kind = std::to_string(int(g.Rnd() * 3));
-    enemy.kind = kind == "0" ? "1" : kind;
+    enemy.kind = PlacedEnemyKind(g.Rnd()).text;
     enemy.pose = 1;
     enemy.poseStep = 1;
   }

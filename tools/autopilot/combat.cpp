@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "actors/enemy_kinds.h"
 #include "steering.h"
 
 namespace cw::autopilot {
@@ -51,7 +52,8 @@ std::vector<Enemy> VisibleEnemies(const Game& g, const MaskMap& mask) {
     e.x = a.x;
     e.y = a.y;
     e.distance = std::hypot(a.x - double(g.My_x), a.y - double(g.My_y));
-    double speed = a.kind == "2" ? 2 : 1;
+    const EnemyKind* kind = EnemyKindNamed(a.kind);
+    double speed = kind ? kind->speed : 1;
     e.passes_to_touch = std::max(0.0, e.distance - kTouch) / speed;
     if (!mask.WallFree(me, PlayToMap(g, a.x, a.y))) continue;
     out.push_back(e);
