@@ -65,50 +65,21 @@ std::optional<std::string> ReadAll(const std::string& path) {
   return bytes;
 }
 
-void ShowStat(Element* label, int64_t value) { label->caption = std::to_string(value); }
-
-// Lines are applied in file order: the location is loaded after the offsets and before the position.
-void Apply(Game& g, int n, const SavedValue& v) {
-  switch (n) {
-    case 0: g.helpXCity = v.number; break;
-    case 1: g.helpYCity = v.number; break;
-    case 2:
-      g.GamePhase = v.text;
+// Lines are applied one at a time, in file order.
+void Apply(Game& g, const SaveLine& field, const SavedValue& v) {
+  switch (field.kind) {
+    case SaveKind::Position: g.*field.position = v.number; break;
+    case SaveKind::Location:
+      g.*field.location = v.text;
       LoadLocation(g, "save");
       break;
-    case 3: g.My_x = v.number; break;
-    case 4: g.My_y = v.number; break;
-    case 5:
-      g.Strength = v.number;
-      ShowStat(g.e.lblStrenght, g.Strength);
+    case SaveKind::Stat16:
+      g.*field.stat16 = v.number;
+      if (field.element) (g.e.*field.element)->caption = std::to_string((g.*field.stat16).get());
       break;
-    case 6:
-      g.Endurance = v.number;
-      ShowStat(g.e.lblEndurance, g.Endurance);
-      break;
-    case 7:
-      g.Vitality = v.number;
-      ShowStat(g.e.lblVitality, g.Vitality);
-      break;
-    case 8:
-      g.Ultimate = v.number;
-      ShowStat(g.e.lblUltimate, g.Ultimate);
-      break;
-    case 9:
-      g.Healing = v.number;
-      ShowStat(g.e.lblHealing, g.Healing);
-      break;
-    case 10: g.Experience = v.number; break;
-    case 11: g.ExperienceNeeded = v.number; break;
-    case 12:
-      g.Level = v.number;
-      ShowStat(g.e.lblLevel, g.Level);
-      break;
-    case 13: g.Life = v.number; break;
-    case 14: v.number != 0 ? g.ui.Show(g.e.imgKey) : g.ui.Hide(g.e.imgKey); break;
-    case 15: v.number != 0 ? g.ui.Show(g.e.imgCard) : g.ui.Hide(g.e.imgCard); break;
-    case 16: g.e.lblPoints->caption = v.text; break;
-    default: break;
+    case SaveKind::Stat32: g.*field.stat32 = v.number; break;
+    case SaveKind::Item: v.number != 0 ? g.ui.Show(g.e.*field.element) : g.ui.Hide(g.e.*field.element); break;
+    case SaveKind::Points: (g.e.*field.element)->caption = v.text; break;
   }
 }
 
@@ -134,7 +105,7 @@ bool LoadGame(Game& g) {
   if (!bytes) return false;
   CheckedSave save = CheckSaveGame(*bytes);
   if (save.result != CheckedSave::Result::Loadable) return false;
-  for (size_t n = 0; n < save.values.size(); ++n) Apply(g, int(n), save.values[n]);
+  for (size_t n = 0; n < save.values.size(); ++n) Apply(g, kSaveLines[n], save.values[n]);
   return true;
 }
 

@@ -39,62 +39,48 @@ std::optional<double> Item(const std::string& line) {
   return *d != 0 ? -1 : 0;
 }
 
-std::optional<SavedValue> CheckLine(int n, const std::string& line) {
+std::optional<SavedValue> CheckLine(const SaveLine& field, const std::string& line) {
   std::optional<double> number;
-  switch (n) {
-    case 0:
-    case 1:
-    case 3:
-    case 4: number = Position(line); break;
-    case 2:
+  switch (field.kind) {
+    case SaveKind::Position: number = Position(line); break;
+    case SaveKind::Location:
       for (const char* name : kLocations)
         if (line == name) return SavedValue{0, line};
       return std::nullopt;
-    case 5:
-    case 6:
-    case 7:
-    case 8:
-    case 9:
-    case 12:
-    case 13: number = WholeIn(line, INT16_MIN, INT16_MAX); break;
-    case 10:
-    case 11: number = WholeIn(line, INT32_MIN, INT32_MAX); break;
-    case 14:
-    case 15: number = Item(line); break;
-    case 16: {
+    case SaveKind::Stat16: number = WholeIn(line, INT16_MIN, INT16_MAX); break;
+    case SaveKind::Stat32: number = WholeIn(line, INT32_MIN, INT32_MAX); break;
+    case SaveKind::Item: number = Item(line); break;
+    case SaveKind::Points: {
       // The caption is kept as written, so it has to be a whole number already.
       auto d = ParseNumber(line);
       if (!d || *d != std::trunc(*d) || *d < INT32_MIN || *d > INT32_MAX) return std::nullopt;
       return SavedValue{*d, line};
     }
-    default: return SavedValue{};
   }
   if (!number) return std::nullopt;
   return SavedValue{*number, {}};
 }
 
+std::string LineText(const Game& g, const SaveLine& field) {
+  switch (field.kind) {
+    case SaveKind::Position: return (g.*field.position).Text();
+    case SaveKind::Location: return g.*field.location;
+    case SaveKind::Stat16: return std::to_string((g.*field.stat16).get());
+    case SaveKind::Stat32: return std::to_string((g.*field.stat32).get());
+    case SaveKind::Item: return Flag((g.e.*field.element)->visible);
+    case SaveKind::Points: return (g.e.*field.element)->caption;
+  }
+  return {};
+}
+
 }  // namespace
 
 std::string SaveGameTextOf(const Game& g) {
-  const std::string crlf = "\r\n";
   std::string t;
-  t += g.helpXCity.Text() + crlf;
-  t += g.helpYCity.Text() + crlf;
-  t += g.GamePhase + crlf;
-  t += g.My_x.Text() + crlf;
-  t += g.My_y.Text() + crlf;
-  t += std::to_string(g.Strength.get()) + crlf;
-  t += std::to_string(g.Endurance.get()) + crlf;
-  t += std::to_string(g.Vitality.get()) + crlf;
-  t += std::to_string(g.Ultimate.get()) + crlf;
-  t += std::to_string(g.Healing.get()) + crlf;
-  t += std::to_string(g.Experience.get()) + crlf;
-  t += std::to_string(g.ExperienceNeeded.get()) + crlf;
-  t += std::to_string(g.Level.get()) + crlf;
-  t += std::to_string(g.Life.get()) + crlf;
-  t += Flag(g.e.imgKey->visible) + crlf;
-  t += Flag(g.e.imgCard->visible) + crlf;
-  t += g.e.lblPoints->caption;
+  for (size_t n = 0; n < kSaveLines.size(); ++n) {
+    if (n > 0) t += "\r\n";
+    t += LineText(g, kSaveLines[n]);
+  }
   return t;
 }
 
@@ -125,7 +111,7 @@ CheckedSave CheckSaveGame(const std::string& content) {
   // Lines past the 17th are ignored, unread.
   size_t n = std::min(lines.size(), size_t(kSaveLineCount));
   for (size_t i = 0; i < n; ++i) {
-    auto v = CheckLine(int(i), lines[i]);
+    auto v = CheckLine(kSaveLines[i], lines[i]);
     if (!v) {
       out.values.clear();
       out.result = CheckedSave::Result::Broken;

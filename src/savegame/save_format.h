@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "savegame/save_lines.h"
+
 namespace cw {
 
 class Game;
@@ -10,7 +12,6 @@ class Game;
 inline constexpr const char* kSaveFileName = "SaveGame.txt";
 // Written first and renamed over the saved game, so a failed save never leaves half a file.
 inline constexpr const char* kSaveTempName = "SaveGame.txt.tmp";
-inline constexpr int kSaveLineCount = 17;
 
 // The 17 values joined with CR LF, no line end after the last.
 std::string SaveGameTextOf(const Game& g);
