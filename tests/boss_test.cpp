@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "play/game_loop.h"
+#include "runtime/angles.h"
 #include "support/combat_fixture.h"
 
 namespace cw::test {
@@ -21,7 +22,7 @@ class BossWalkTest : public CombatTest {
     g.BossPose = 1;
     g.BossPoseStep = 1;
     g.BossAngle = std::atan((352.0 - 704) / (232.0 - 80));
-    g.BossTurn = 90 - std::fabs(g.BossAngle) / 3.14159265 * 180;
+    g.BossTurn = 90 - std::fabs(g.BossAngle) / kPi * 180;
     g.MoveBoss = true;
     g.Duvave2Boss = false;
   }
@@ -145,7 +146,7 @@ TEST_F(BossFightTest, TheBossAimsWithTheArctangentOfTheQuotient) {
   g.Boss_Rate = 1;
   UpdateBoss(g);  // BossX 501, player at (400, 300)
   EXPECT_DOUBLE_EQ(g.BossAngle, std::atan((501.0 - 400) / (100.0 - 300)));
-  EXPECT_DOUBLE_EQ(g.BossTurn, -std::fabs(g.BossAngle) / 3.14159265 * 180);
+  EXPECT_DOUBLE_EQ(g.BossTurn, -std::fabs(g.BossAngle) / kPi * 180);
   EXPECT_EQ(int64_t(g.BossPose), 2);  // the fight does not animate
 }
 
@@ -154,7 +155,7 @@ TEST_F(BossFightTest, LevelWithThePlayerTheBossKeepsItsAim) {
   g.BossAngle = 0.7;
   ASSERT_NO_THROW(UpdateBoss(g));
   EXPECT_EQ(g.BossAngle, 0.7);
-  EXPECT_DOUBLE_EQ(g.BossTurn, -0.7 / 3.14159265 * 180);
+  EXPECT_DOUBLE_EQ(g.BossTurn, -0.7 / kPi * 180);
 }
 
 TEST_F(BossFightTest, AShotIsLaunchedFromTheBossAndFliesAtOnce) {

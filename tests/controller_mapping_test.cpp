@@ -130,7 +130,7 @@ void AddButton(std::vector<ScriptCommand>& s, int64_t t, PadButton b) {
 // turn and a shot, the in-game menu opened and left with Back To Game.
 std::vector<ScriptCommand> Session(bool pad) {
   std::vector<ScriptCommand> s;
-  auto enter = [&](int64_t t) { pad ? AddButton(s, t, PadButton::South) : AddKey(s, t, kKeyEnter, 13); };
+  auto enter = [&](int64_t t) { pad ? AddButton(s, t, PadButton::South) : AddKey(s, t, kKeyEnter, '\r'); };
   if (pad) {
     AddButton(s, 5500, PadButton::DpadDown);
     s.push_back(InputAt(5600, Axis(PadAxis::LeftY, 30000)));
@@ -152,9 +152,9 @@ std::vector<ScriptCommand> Session(bool pad) {
     for (int i = 0; i < 4; ++i) AddButton(s, 16500 + 100 * i, PadButton::DpadDown);
   } else {
     s.push_back(KeyDownAt(15000, kKeyUp));
-    AddKey(s, 15500, 17);
-    s.push_back(KeyDownAt(15700, 37));
-    s.push_back(KeyUpAt(15900, 37));
+    AddKey(s, 15500, kKeyCtrl);
+    s.push_back(KeyDownAt(15700, kKeyLeft));
+    s.push_back(KeyUpAt(15900, kKeyLeft));
     s.push_back(KeyUpAt(16000, kKeyUp));
     s.push_back(MouseMoveAt(16200, 740, 50));
     s.push_back(MouseDownAt(16200, 740, 50));

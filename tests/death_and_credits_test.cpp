@@ -33,7 +33,7 @@ TEST_F(DeathScreenTest, AnyKeyGoesToTheMenu) {
 }
 
 TEST_F(DeathScreenTest, ArrowKeysCountToo) {
-  t.Key(37);  // Left
+  t.Key(kKeyLeft);
   ExpectMenu();
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "actors/enemy_kinds.h"
+#include "runtime/angles.h"
 #include "support/combat_fixture.h"
 
 namespace cw::test {
@@ -62,7 +63,7 @@ TEST_F(EnemiesTest, HeadingIsTheArctangentOfTheQuotientAndDegreesItsSizeTurnedBa
   ActorRecord& e = PutEnemy(0, 430, 260, "1");
   UpdateEnemiesAndShots(g);
   EXPECT_DOUBLE_EQ(e.heading, std::atan(30.0 / -40.0));
-  EXPECT_DOUBLE_EQ(e.degrees, -std::fabs(std::atan(30.0 / -40.0)) / 3.14159265 * 180);
+  EXPECT_DOUBLE_EQ(e.degrees, -std::fabs(std::atan(30.0 / -40.0)) / kPi * 180);
   // The player is lower on the screen, so the enemy walks along +sin, +cos of its heading.
   EXPECT_DOUBLE_EQ(e.x, 430 + std::sin(e.heading));
   EXPECT_DOUBLE_EQ(e.y, 260 + std::cos(e.heading));

@@ -5,13 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "app/start_up.h"
+#include "platform/key_codes.h"
 #include "play/game_loop.h"
 #include "support/test_game.h"
 
 namespace cw::test {
 namespace {
-
-constexpr int kCtrl = 17, kLeft = 37, kRight = 39;
 
 double Wrapped(double a) { return std::remainder(a, 2 * std::numbers::pi); }
 
@@ -61,7 +60,7 @@ TEST(FightOnTheCity, EnemiesSpawnCloseInDieToShotsWithBloodAndExperienceAndATouc
   Game& g = f.g;
 
   int spawns = 0, closing = 0, kills = 0, touches = 0;
-  int turning = 0;  // key held to turn: kLeft, kRight or 0
+  int turning = 0;  // key held to turn: kKeyLeft, kKeyRight or 0
   double last_distance = -1;
   int last_nearest = -1;
   for (int pass = 0; pass < 6000 && (kills == 0 || touches == 0); ++pass) {
@@ -100,7 +99,7 @@ TEST(FightOnTheCity, EnemiesSpawnCloseInDieToShotsWithBloodAndExperienceAndATouc
       // A shot flies along (-sin u, -cos u).
       double off = Wrapped(std::atan2(-(e.x - g.My_x), -(e.y - g.My_y)) - g.u);
       aimed = std::fabs(off) < 0.07;
-      if (!aimed) want = off > 0 ? kLeft : kRight;  // at rest Left adds to u, Right takes from it
+      if (!aimed) want = off > 0 ? kKeyLeft : kKeyRight;  // at rest Left adds to u, Right takes from it
     }
     if (want != turning) {
       if (turning) f.Up(turning);
@@ -108,8 +107,8 @@ TEST(FightOnTheCity, EnemiesSpawnCloseInDieToShotsWithBloodAndExperienceAndATouc
       turning = want;
     }
     if (aimed && !f.ShotInFlight()) {
-      f.Down(kCtrl);
-      f.Up(kCtrl);
+      f.Down(kKeyCtrl);
+      f.Up(kKeyCtrl);
     }
   }
   EXPECT_GT(spawns, 0);

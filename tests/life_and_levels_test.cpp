@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "actors/enemy_kinds.h"
+#include "platform/key_codes.h"
 #include "play/end_of_game.h"
 #include "play/game_loop.h"
 #include "support/combat_fixture.h"
@@ -199,7 +200,7 @@ TEST_F(FadeTest, EndingFadeBrightensIn101Steps) {
 
 TEST_F(FadeTest, KeysAreHandledDuringAFade) {
   g.ui.SetFocus(g.e.picCity_base);
-  t.platform.InjectAt(At(3000), {InputEvent::Type::KeyDown, 38, 0, 0, 0, 0});
+  t.platform.InjectAt(At(3000), {InputEvent::Type::KeyDown, kKeyUp, 0, 0, 0, 0});
   FadeToDeath(g);
   EXPECT_TRUE(g.upper);
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "play_fixtures.h"
+#include "runtime/angles.h"
 
 namespace cw::test {
 namespace {
@@ -223,7 +224,7 @@ TEST_F(LocationLoader, WalkingBossOnlyOnTheFirstDuvave1OfARun) {
   EXPECT_DOUBLE_EQ(g.BossTargetY, 80);
   EXPECT_DOUBLE_EQ(g.BossAngle, std::atan(-352.0 / 152.0));
   EXPECT_NEAR(g.BossAngle, -1.1631648, 1e-7);
-  EXPECT_DOUBLE_EQ(g.BossTurn, 90 - std::fabs(std::atan(-352.0 / 152.0)) / 3.14159265 * 180);
+  EXPECT_DOUBLE_EQ(g.BossTurn, 90 - std::fabs(std::atan(-352.0 / 152.0)) / kPi * 180);
   EXPECT_NEAR(g.BossTurn, 23.3555648, 1e-7);
   EXPECT_EQ(int64_t(g.BossLife), 200);  // not the walking boss's business
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/key_codes.h"
 #include "play/game_loop.h"
 #include "support/test_game.h"
 
@@ -17,8 +18,6 @@ namespace cw::test {
 class Pilot {
  public:
   using Area = std::function<bool(double mx, double my)>;
-  static constexpr int kUp = 38, kLeft = 37, kRight = 39;
-
   explicit Pilot(TestGame& t) : t_(t), g_(t.g) {}
 
   double MapX() const { return g_.My_x + std::fabs(g_.helpXCity); }
@@ -63,8 +62,8 @@ class Pilot {
   void Send(InputEvent::Type type, int key) { t_.Send({type, key, 0, 0, 0, 0}); }
 
   void Release() {
-    if (g_.upper) Send(InputEvent::Type::KeyUp, kUp);
-    if (g_.lefter || g_.righter) Send(InputEvent::Type::KeyUp, kLeft);
+    if (g_.upper) Send(InputEvent::Type::KeyUp, kKeyUp);
+    if (g_.lefter || g_.righter) Send(InputEvent::Type::KeyUp, kKeyLeft);
   }
 
   // Turns toward the aim, stopping first when it lies well off the heading.
@@ -72,15 +71,15 @@ class Pilot {
     double dx = aim.x - MapX(), dy = aim.y - MapY();
     // Forward motion is (-sin u, -cos u).
     double diff = std::remainder(std::atan2(-dx, -dy) - g_.u, 2 * std::numbers::pi);
-    if (std::fabs(diff) > 0.5 && g_.upper) Send(InputEvent::Type::KeyUp, kUp);
+    if (std::fabs(diff) > 0.5 && g_.upper) Send(InputEvent::Type::KeyUp, kKeyUp);
     if (std::fabs(diff) > 0.07) {
       // Standing or going forward, Left raises u and Right lowers it.
-      if (diff > 0 && !g_.lefter) Send(InputEvent::Type::KeyDown, kLeft);
-      if (diff < 0 && !g_.righter) Send(InputEvent::Type::KeyDown, kRight);
+      if (diff > 0 && !g_.lefter) Send(InputEvent::Type::KeyDown, kKeyLeft);
+      if (diff < 0 && !g_.righter) Send(InputEvent::Type::KeyDown, kKeyRight);
     } else if (g_.lefter || g_.righter) {
-      Send(InputEvent::Type::KeyUp, kLeft);
+      Send(InputEvent::Type::KeyUp, kKeyLeft);
     }
-    if (std::fabs(diff) <= 0.5 && !g_.upper) Send(InputEvent::Type::KeyDown, kUp);
+    if (std::fabs(diff) <= 0.5 && !g_.upper) Send(InputEvent::Type::KeyDown, kKeyUp);
   }
 
   size_t NearestAhead(size_t from) const {

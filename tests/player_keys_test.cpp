@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/key_codes.h"
 #include "play_fixtures.h"
 
 namespace cw::test {
 namespace {
-
-constexpr int kCtrl = 17, kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
 
 class PlayerKeys : public ::testing::Test {
  protected:
@@ -24,19 +23,19 @@ class PlayerKeys : public ::testing::Test {
 // --- Arrows ---
 
 TEST_F(PlayerKeys, LastOfUpAndDownWins) {
-  Down(kUp);
+  Down(kKeyUp);
   EXPECT_TRUE(bool(g.upper));
   EXPECT_FALSE(bool(g.downer));
-  Down(kDown);
+  Down(kKeyDown);
   EXPECT_FALSE(bool(g.upper));
   EXPECT_TRUE(bool(g.downer));
   EXPECT_EQ(double(g.downer), -1);  // True is -1
 }
 
 TEST_F(PlayerKeys, ReleasingUpOrDownClearsBothAndStops) {
-  for (int released : {kUp, kDown}) {
-    Down(kUp);
-    Down(kDown);
+  for (int released : {kKeyUp, kKeyDown}) {
+    Down(kKeyUp);
+    Down(kKeyDown);
     g.r = -3;
     Up(released);
     EXPECT_FALSE(bool(g.upper));
@@ -47,14 +46,14 @@ TEST_F(PlayerKeys, ReleasingUpOrDownClearsBothAndStops) {
 }
 
 TEST_F(PlayerKeys, LastOfLeftAndRightWinsAndAReleaseClearsBoth) {
-  Down(kRight);
+  Down(kKeyRight);
   EXPECT_TRUE(g.righter);
-  Down(kLeft);
+  Down(kKeyLeft);
   EXPECT_TRUE(bool(g.lefter));
   EXPECT_FALSE(g.righter);
-  Down(kRight);
+  Down(kKeyRight);
   g.r = -2;
-  Up(kLeft);  // Right is still held, but stops turning too
+  Up(kKeyLeft);  // Right is still held, but stops turning too
   EXPECT_FALSE(bool(g.lefter));
   EXPECT_FALSE(g.righter);
   EXPECT_EQ(double(g.r), -2);
@@ -72,9 +71,9 @@ TEST_F(PlayerKeys, OtherKeysChangeNothing) {
 
 TEST_F(PlayerKeys, KeysReachThePlayAreaWhenItHasTheFocus) {
   g.ui.SetFocus(g.e.picCity_base);
-  t.Send({InputEvent::Type::KeyDown, kUp, 0, 0, 0, 0});
+  t.Send({InputEvent::Type::KeyDown, kKeyUp, 0, 0, 0, 0});
   EXPECT_TRUE(bool(g.upper));
-  t.Send({InputEvent::Type::KeyUp, kUp, 0, 0, 0, 0});
+  t.Send({InputEvent::Type::KeyUp, kKeyUp, 0, 0, 0, 0});
   EXPECT_FALSE(bool(g.upper));
 }
 
@@ -87,7 +86,7 @@ TEST_F(PlayerKeys, FirstShotFillsEntryOneAtThePlayer) {
   g.angle = 20.6264805;
   g.Shots[1].pose = 3;
   g.Shots[1].poseStep = -1;
-  Down(kCtrl);
+  Down(kKeyCtrl);
   EXPECT_EQ(double(g.ShotsFired), 1);
   const ActorRecord& shot = g.Shots[1];
   EXPECT_EQ(shot.state, "x");
@@ -104,34 +103,34 @@ TEST_F(PlayerKeys, FirstShotFillsEntryOneAtThePlayer) {
 }
 
 TEST_F(PlayerKeys, OneShotPerCtrlPress) {
-  Down(kCtrl);
-  Down(kCtrl);  // auto-repeat
-  Down(kCtrl);
+  Down(kKeyCtrl);
+  Down(kKeyCtrl);  // auto-repeat
+  Down(kKeyCtrl);
   EXPECT_EQ(double(g.ShotsFired), 1);
   EXPECT_NE(g.Shots[2].state, "x");
-  Up(kCtrl);
+  Up(kKeyCtrl);
   EXPECT_FALSE(bool(g.ShotButtonPushed));
-  Down(kCtrl);
+  Down(kKeyCtrl);
   EXPECT_EQ(double(g.ShotsFired), 2);
   EXPECT_EQ(g.Shots[2].state, "x");
 }
 
 TEST_F(PlayerKeys, EntriesOneToSixInTurnThenRefusedWhileSixFlies) {
   for (int i = 1; i <= 6; ++i) {
-    Press(kCtrl);
+    Press(kKeyCtrl);
     EXPECT_EQ(double(g.ShotsFired), i);
     EXPECT_EQ(g.Shots[i].state, "x");
   }
   g.Shots[1].x = 11;  // entry 1 is still flying
-  Down(kCtrl);
+  Down(kKeyCtrl);
   EXPECT_EQ(double(g.ShotsFired), 6);
   EXPECT_DOUBLE_EQ(g.Shots[1].x, 11);
   EXPECT_TRUE(bool(g.ShotButtonPushed));  // the refused press still counts as handled
-  Up(kCtrl);
+  Up(kKeyCtrl);
 
   g.Shots[6].state = "";
   g.My_x = 500;
-  Down(kCtrl);
+  Down(kKeyCtrl);
   EXPECT_EQ(double(g.ShotsFired), 1);
   EXPECT_DOUBLE_EQ(g.Shots[1].x, 500);  // reused though still live
   for (int i = 7; i <= 10; ++i) EXPECT_EQ(g.Shots[i].state, "");

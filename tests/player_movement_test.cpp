@@ -1,16 +1,18 @@
 #include "actors/player_movement.h"
 
 #include <cmath>
+#include <numbers>
 
 #include <gtest/gtest.h>
 
 #include "play_fixtures.h"
+#include "runtime/angles.h"
 
 namespace cw::test {
 namespace {
 
-constexpr double kTurnDegrees = 0.12 / 3.14159265 * 180;
-constexpr double kHalfPi = 1.5707963267948966;
+constexpr double kTurnDegrees = 0.12 / kPi * 180;
+constexpr double kHalfPi = std::numbers::pi / 2;
 
 // A player in the middle of an open, scrolled map, standing still, facing up.
 class PlayerMovement : public ::testing::Test {

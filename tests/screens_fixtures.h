@@ -8,12 +8,11 @@
 #include <vector>
 
 #include "app/start_up.h"
+#include "platform/key_codes.h"
 #include "play/game.h"
 #include "support/test_game.h"
 
 namespace cw::test {
-
-inline constexpr int kKeyEnter = 13, kKeyEscape = 27, kKeyUp = 38, kKeyDown = 40, kKeySpace = 32;
 
 inline ScriptCommand InputAt(int64_t t, InputEvent e) {
   ScriptCommand c;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "app/start_up.h"
+#include "platform/key_codes.h"
 #include "support/test_game.h"
 
 namespace cw {
@@ -63,7 +64,7 @@ struct Monkey {
     Element* focus = g.ui.focus();
     if (Pick(40) == 0) return Click(Pick(800), Pick(600));
     if (focus == g.e.picCity_base) {
-      static const int kKeys[] = {37, 38, 39, 40, 17};
+      static const int kKeys[] = {kKeyLeft, kKeyUp, kKeyRight, kKeyDown, kKeyCtrl};
       if (Pick(6) == 0) Key(kKeys[Pick(5)], 0, Pick(3) != 0);
       if (Pick(900) == 0) Click(712 + 30, 40 + 8);  // MENU
       if (Pick(900) == 0) Click(712 + 30, 8 + 8);   // ABILITIES
@@ -74,10 +75,10 @@ struct Monkey {
         Click(400, 280);
     } else if (focus == g.e.picRPG || focus == g.e.picInGame) {
       if (Pick(5) == 0) Click(int(focus->left) + Pick(int(focus->width)), int(focus->top) + Pick(int(focus->height)));
-      if (Pick(8) == 0) Key(13, 13, true);
+      if (Pick(8) == 0) Key(kKeyEnter, '\r', true);
     } else if (Pick(20) == 0) {
-      Key(32, 32, true);
-      Key(32, 0, false);
+      Key(kKeySpace, ' ', true);
+      Key(kKeySpace, 0, false);
     }
   }
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/key_codes.h"
 #include "support/test_game.h"
 
 namespace cw {
@@ -124,9 +125,9 @@ TEST(ElementLayerTest, KeysGoToTheFocusAndAHiddenFocusPassesToTheTopmostShownSur
   t.g.ui.Show(e.picMenu);
   t.g.ui.Show(e.picRIP);
   t.g.ui.SetFocus(e.picMenu);
-  t.Key(40);
+  t.Key(kKeyDown);
   t.g.ui.Hide(e.picMenu);
-  t.Key(13, 13);  // the focus was hidden: the death screen takes it
+  t.Key(kKeyEnter, '\r');  // the focus was hidden: the death screen takes it
   t.g.ui.Hide(e.picRIP);
   t.g.ui.Show(e.picStory);
   t.Key('A', 'a');

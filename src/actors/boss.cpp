@@ -4,14 +4,14 @@
 
 #include "actors/collision.h"
 #include "actors/enemy_kinds.h"
+#include "actors/walk_pose.h"
 #include "play/life_and_levels.h"
 #include "play/play_area.h"
+#include "runtime/angles.h"
 
 namespace cw {
 namespace {
 
-constexpr int kPoseEvery = 9;  // passes per walk pose
-constexpr double kShotRadius = 10, kPlayerRadius = 15;
 constexpr double kShotSpeed = 4;
 constexpr int kShotAge = 100;         // passes a boss shot lives at most, counting from 1
 constexpr int kMinionsUpTo = 12;      // minions come only while Enemycount is at most this
@@ -31,16 +31,7 @@ void Walk(Game& g) {
   g.BossY = g.BossY - s * std::cos(g.BossAngle);
   uint32_t under = MaskAt(g, g.BossX, g.BossY);
   if (under == kCyan || under == kRed) g.MoveBoss = false;  // still drawn on this pass
-  g.BossTick = g.BossTick + 1;
-  if (g.BossTick >= kPoseEvery) {
-    g.BossPose = g.BossPose + g.BossPoseStep;
-    if (g.BossPose >= 3) {
-      g.BossPoseStep = -1;
-    } else if (g.BossPose == 1) {
-      g.BossPoseStep = 1;
-    }
-    g.BossTick = 0;
-  }
+  StepWalkPose(g.BossTick, g.BossPose, g.BossPoseStep);
   ShiftWithMap(g, g.BossX, g.BossY);
   DrawBoss(g);
 }
@@ -92,7 +83,7 @@ void FlyShot(Game& g) {
   g.BossShotTicks = g.BossShotTicks + 1;
   if (g.BossShotTicks >= kShotAge) g.BossOnShot = false;
   // Tested also on the pass that ended the flight.
-  if (CirclesOverlap(g.BossShotX, g.BossShotY, kShotRadius, g.My_x, g.My_y, kPlayerRadius)) {
+  if (CirclesOverlap(g.BossShotX, g.BossShotY, kBossShotRadius, g.My_x, g.My_y, kPlayerRadius)) {
     ChangeLife(g, -20);
     if (g.BossLife <= kBossHealCap) g.BossLife = g.BossLife + 10;
     g.BossOnShot = false;
@@ -105,7 +96,7 @@ void Fight(Game& g) {
   Patrol(g);
   Aim(g);
   ShiftWithMap(g, g.BossX, g.BossY);
-  g.BossTurn = -std::fabs(g.BossAngle) / 3.14159265 * 180;
+  g.BossTurn = Degrees(-std::fabs(g.BossAngle));
   CallMinions(g);
   if (!g.BossOnShot) LaunchShot(g);
   if (g.BossOnShot) FlyShot(g);

@@ -7,14 +7,13 @@
 #include "actors/collision.h"
 #include "actors/enemy_kinds.h"
 #include "actors/shots.h"
+#include "actors/walk_pose.h"
 #include "play/life_and_levels.h"
 #include "play/play_area.h"
+#include "runtime/angles.h"
 
 namespace cw {
 namespace {
-
-constexpr double kPlayerRadius = 15, kShotRadius = 2;
-constexpr int kPoseEvery = 9;  // passes per walk pose
 
 // The line to the player as the arctangent of the quotient. Level with the player the quotient
 // has no value; its limit, a quarter turn, still walks the enemy straight at the player.
@@ -39,19 +38,6 @@ void Walk(const Game& g, ActorRecord& enemy, double k) {
   } else {
     enemy.x = enemy.x - k * std::sin(enemy.heading);
     enemy.y = enemy.y - k * std::cos(enemy.heading);
-  }
-}
-
-void Animate(ActorRecord& enemy) {
-  enemy.tick = enemy.tick + 1;
-  if (enemy.tick >= kPoseEvery) {
-    enemy.pose = enemy.pose + enemy.poseStep;
-    if (enemy.pose >= 3) {
-      enemy.poseStep = -1;
-    } else if (enemy.pose == 1) {
-      enemy.poseStep = 1;
-    }
-    enemy.tick = 0;
   }
 }
 
@@ -82,14 +68,14 @@ void ShotsAgainst(Game& g, ActorRecord& enemy, const EnemyKind& kind) {
 void EnemyTurn(Game& g, ActorRecord& enemy) {
   const EnemyKind& kind = EnemyKindOf(enemy);
   bool moves = AimAtPlayer(g, enemy);
-  enemy.degrees = -std::fabs(enemy.heading) / 3.14159265 * 180;
+  enemy.degrees = Degrees(-std::fabs(enemy.heading));
   if (moves) Walk(g, enemy, kind.speed);
   if (MaskAt(g, enemy.x, enemy.y) == kCyan) {
     // Walked into a wall: gone, without blood or reward.
     enemy.state = "";
     OneEnemyGone(g);
   }
-  Animate(enemy);
+  StepWalkPose(enemy.tick, enemy.pose, enemy.poseStep);
   ShiftWithMap(g, enemy.x, enemy.y);
   ShotsAgainst(g, enemy, kind);
   if (CirclesOverlap(g.My_x, g.My_y, kPlayerRadius, enemy.x, enemy.y, kind.radius)) {

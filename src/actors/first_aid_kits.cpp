@@ -11,7 +11,7 @@
 namespace cw {
 namespace {
 
-constexpr double kKitRadius = 8, kPlayerRadius = 15;
+constexpr double kKitRadius = 8;
 constexpr double kKitLife = 20;
 constexpr int64_t kKitReturnMs = 60000;
 

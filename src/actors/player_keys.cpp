@@ -1,11 +1,11 @@
 #include "actors/player_keys.h"
 
+#include "platform/key_codes.h"
 #include "play/game.h"
 
 namespace cw {
 namespace {
 
-constexpr int kCtrl = 17, kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
 constexpr int kShotEntries = 6;  // entries 1..6 of Shots take the player's shots in turn
 
 void FillShot(Game& g, int entry) {
@@ -39,41 +39,41 @@ void Fire(Game& g) {
 
 void piccity_base_KeyDown(Game& g, int KeyCode, int) {
   switch (KeyCode) {
-    case kUp:
+    case kKeyUp:
       g.upper = true;
       g.downer = false;
       break;
-    case kDown:
+    case kKeyDown:
       g.upper = false;
       g.downer = true;
       break;
-    case kRight:
+    case kKeyRight:
       g.lefter = false;
       g.righter = true;
       break;
-    case kLeft:
+    case kKeyLeft:
       g.lefter = true;
       g.righter = false;
       break;
-    case kCtrl: Fire(g); break;
+    case kKeyCtrl: Fire(g); break;
     default: break;
   }
 }
 
 void picCity_base_KeyUp(Game& g, int KeyCode, int) {
   switch (KeyCode) {
-    case kUp:
-    case kDown:
+    case kKeyUp:
+    case kKeyDown:
       g.upper = false;
       g.downer = false;
       g.r = 0;
       break;
-    case kLeft:
-    case kRight:
+    case kKeyLeft:
+    case kKeyRight:
       g.lefter = false;
       g.righter = false;
       break;
-    case kCtrl: g.ShotButtonPushed = false; break;
+    case kKeyCtrl: g.ShotButtonPushed = false; break;
     default: break;
   }
 }

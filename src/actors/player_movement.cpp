@@ -2,15 +2,16 @@
 
 #include <cmath>
 
+#include "actors/walk_pose.h"
 #include "play/game.h"
+#include "runtime/angles.h"
 
 namespace cw {
 namespace {
 
 constexpr double kSpeedStep = 0.5;
-constexpr double kTurn = 0.12;                            // radians per pass
-constexpr double kTurnDegrees = 0.12 / 3.14159265 * 180;  // the same turn for the sprite
-constexpr int kPoseEvery = 9;                             // passes per walk pose
+constexpr double kTurn = 0.12;                   // radians per pass
+constexpr double kTurnDegrees = Degrees(kTurn);  // the same turn for the sprite
 constexpr double kScrollMargin = 5;
 constexpr int kWalkThroughWalls = 25;  // Ultimate from which walls are ignored
 
@@ -74,7 +75,7 @@ void AnimatePose(Game& g) {
     g.charMoving = true;
   }
   g.RunCount = int64_t(g.RunCount) + 1;
-  if (g.RunCount == kPoseEvery) {
+  if (g.RunCount == kPassesPerPose) {
     if (g.charMoving) {
       g.charPhase = g.charPhase + g.abc;
       if (g.charPhase >= 3) {

@@ -10,7 +10,6 @@ namespace {
 
 constexpr double kShotSpeed = 6;
 constexpr int kShotMoves = 50;
-constexpr double kShotRadius = 2, kBossRadius = 25;
 
 }  // namespace
 

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <sstream>
 
+#include "platform/key_codes.h"
+
 namespace cw {
 namespace {
 
@@ -29,8 +31,9 @@ bool KeyByName(const std::string& name, int& key, int& ch) {
   static const struct {
     const char* name;
     int key, ch;
-  } kNamed[] = {{"Up", 38, 0},   {"Down", 40, 0},   {"Left", 37, 0},    {"Right", 39, 0},
-                {"Ctrl", 17, 0}, {"Enter", 13, 13}, {"Escape", 27, 27}, {"Space", 32, 32}};
+  } kNamed[] = {
+      {"Up", kKeyUp, 0},     {"Down", kKeyDown, 0},      {"Left", kKeyLeft, 0},          {"Right", kKeyRight, 0},
+      {"Ctrl", kKeyCtrl, 0}, {"Enter", kKeyEnter, '\r'}, {"Escape", kKeyEscape, '\x1b'}, {"Space", kKeySpace, ' '}};
   for (const auto& k : kNamed)
     if (name == k.name) {
       key = k.key;

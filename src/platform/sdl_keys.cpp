@@ -1,74 +1,76 @@
 #include "platform/sdl_keys.h"
 
+#include "platform/key_codes.h"
+
 namespace cw {
 
 int VirtualKey(SDL_Keycode sym, uint16_t mod) {
   if (sym >= SDLK_a && sym <= SDLK_z) return 'A' + (sym - SDLK_a);
   if (sym >= SDLK_0 && sym <= SDLK_9) return '0' + (sym - SDLK_0);
-  if (sym >= SDLK_F1 && sym <= SDLK_F12) return 112 + (sym - SDLK_F1);
-  if (sym >= SDLK_KP_1 && sym <= SDLK_KP_9 && (mod & KMOD_NUM)) return 97 + (sym - SDLK_KP_1);
+  if (sym >= SDLK_F1 && sym <= SDLK_F12) return kKeyF1 + (sym - SDLK_F1);
+  if (sym >= SDLK_KP_1 && sym <= SDLK_KP_9 && (mod & KMOD_NUM)) return kKeyNumpad0 + 1 + (sym - SDLK_KP_1);
   switch (sym) {
-    case SDLK_BACKSPACE: return 8;
-    case SDLK_TAB: return 9;
+    case SDLK_BACKSPACE: return kKeyBackspace;
+    case SDLK_TAB: return kKeyTab;
     case SDLK_RETURN:
-    case SDLK_KP_ENTER: return 13;
+    case SDLK_KP_ENTER: return kKeyEnter;
     case SDLK_LSHIFT:
-    case SDLK_RSHIFT: return 16;
+    case SDLK_RSHIFT: return kKeyShift;
     case SDLK_LCTRL:
-    case SDLK_RCTRL: return 17;
+    case SDLK_RCTRL: return kKeyCtrl;
     case SDLK_LALT:
-    case SDLK_RALT: return 18;
-    case SDLK_PAUSE: return 19;
-    case SDLK_CAPSLOCK: return 20;
-    case SDLK_ESCAPE: return 27;
-    case SDLK_SPACE: return 32;
-    case SDLK_PAGEUP: return 33;
-    case SDLK_PAGEDOWN: return 34;
-    case SDLK_END: return 35;
-    case SDLK_HOME: return 36;
-    case SDLK_LEFT: return 37;
-    case SDLK_UP: return 38;
-    case SDLK_RIGHT: return 39;
-    case SDLK_DOWN: return 40;
-    case SDLK_PRINTSCREEN: return 44;
-    case SDLK_INSERT: return 45;
-    case SDLK_DELETE: return 46;
-    case SDLK_LGUI: return 91;
-    case SDLK_RGUI: return 92;
-    case SDLK_APPLICATION: return 93;
-    case SDLK_KP_MULTIPLY: return 106;
-    case SDLK_KP_PLUS: return 107;
-    case SDLK_KP_MINUS: return 109;
-    case SDLK_KP_DIVIDE: return 111;
-    case SDLK_NUMLOCKCLEAR: return 144;
-    case SDLK_SCROLLLOCK: return 145;
-    case SDLK_SEMICOLON: return 186;
-    case SDLK_EQUALS: return 187;
-    case SDLK_COMMA: return 188;
-    case SDLK_MINUS: return 189;
-    case SDLK_PERIOD: return 190;
-    case SDLK_SLASH: return 191;
-    case SDLK_BACKQUOTE: return 192;
-    case SDLK_LEFTBRACKET: return 219;
-    case SDLK_BACKSLASH: return 220;
-    case SDLK_RIGHTBRACKET: return 221;
-    case SDLK_QUOTE: return 222;
+    case SDLK_RALT: return kKeyAlt;
+    case SDLK_PAUSE: return kKeyPause;
+    case SDLK_CAPSLOCK: return kKeyCapsLock;
+    case SDLK_ESCAPE: return kKeyEscape;
+    case SDLK_SPACE: return kKeySpace;
+    case SDLK_PAGEUP: return kKeyPageUp;
+    case SDLK_PAGEDOWN: return kKeyPageDown;
+    case SDLK_END: return kKeyEnd;
+    case SDLK_HOME: return kKeyHome;
+    case SDLK_LEFT: return kKeyLeft;
+    case SDLK_UP: return kKeyUp;
+    case SDLK_RIGHT: return kKeyRight;
+    case SDLK_DOWN: return kKeyDown;
+    case SDLK_PRINTSCREEN: return kKeyPrintScreen;
+    case SDLK_INSERT: return kKeyInsert;
+    case SDLK_DELETE: return kKeyDelete;
+    case SDLK_LGUI: return kKeyLeftWindows;
+    case SDLK_RGUI: return kKeyRightWindows;
+    case SDLK_APPLICATION: return kKeyApplication;
+    case SDLK_KP_MULTIPLY: return kKeyMultiply;
+    case SDLK_KP_PLUS: return kKeyAdd;
+    case SDLK_KP_MINUS: return kKeySubtract;
+    case SDLK_KP_DIVIDE: return kKeyDivide;
+    case SDLK_NUMLOCKCLEAR: return kKeyNumLock;
+    case SDLK_SCROLLLOCK: return kKeyScrollLock;
+    case SDLK_SEMICOLON: return kKeySemicolon;
+    case SDLK_EQUALS: return kKeyEquals;
+    case SDLK_COMMA: return kKeyComma;
+    case SDLK_MINUS: return kKeyMinus;
+    case SDLK_PERIOD: return kKeyPeriod;
+    case SDLK_SLASH: return kKeySlash;
+    case SDLK_BACKQUOTE: return kKeyBackquote;
+    case SDLK_LEFTBRACKET: return kKeyLeftBracket;
+    case SDLK_BACKSLASH: return kKeyBackslash;
+    case SDLK_RIGHTBRACKET: return kKeyRightBracket;
+    case SDLK_QUOTE: return kKeyQuote;
     default: break;
   }
   // The keypad without Num Lock moves like the keys printed on it.
   bool num = mod & KMOD_NUM;
   switch (sym) {
-    case SDLK_KP_0: return num ? 96 : 45;
-    case SDLK_KP_PERIOD: return num ? 110 : 46;
-    case SDLK_KP_1: return 35;
-    case SDLK_KP_2: return 40;
-    case SDLK_KP_3: return 34;
-    case SDLK_KP_4: return 37;
-    case SDLK_KP_5: return 12;
-    case SDLK_KP_6: return 39;
-    case SDLK_KP_7: return 36;
-    case SDLK_KP_8: return 38;
-    case SDLK_KP_9: return 33;
+    case SDLK_KP_0: return num ? kKeyNumpad0 : kKeyInsert;
+    case SDLK_KP_PERIOD: return num ? kKeyDecimal : kKeyDelete;
+    case SDLK_KP_1: return kKeyEnd;
+    case SDLK_KP_2: return kKeyDown;
+    case SDLK_KP_3: return kKeyPageDown;
+    case SDLK_KP_4: return kKeyLeft;
+    case SDLK_KP_5: return kKeyClear;
+    case SDLK_KP_6: return kKeyRight;
+    case SDLK_KP_7: return kKeyHome;
+    case SDLK_KP_8: return kKeyUp;
+    case SDLK_KP_9: return kKeyPageUp;
     default: return 0;
   }
 }
@@ -83,10 +85,10 @@ int KeyCharacter(SDL_Keycode sym, uint16_t mod) {
   if (sym >= SDLK_KP_1 && sym <= SDLK_KP_9) return num ? '1' + (sym - SDLK_KP_1) : 0;
   switch (sym) {
     case SDLK_RETURN:
-    case SDLK_KP_ENTER: return 13;
-    case SDLK_BACKSPACE: return 8;
-    case SDLK_TAB: return 9;
-    case SDLK_ESCAPE: return 27;
+    case SDLK_KP_ENTER: return '\r';
+    case SDLK_BACKSPACE: return '\b';
+    case SDLK_TAB: return '\t';
+    case SDLK_ESCAPE: return '\x1b';
     case SDLK_KP_0: return num ? '0' : 0;
     case SDLK_KP_PERIOD: return num ? '.' : 0;
     case SDLK_KP_MULTIPLY: return '*';

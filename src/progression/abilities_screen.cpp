@@ -1,12 +1,11 @@
 #include "progression/abilities_screen.h"
 
+#include "platform/key_codes.h"
 #include "play/game.h"
 #include "play/game_loop.h"
 
 namespace cw {
 namespace {
-
-constexpr int kEnter = 13;
 
 Int16 CaptionInt16(const Element* label) { return Int16(double(Value(label->caption))); }
 
@@ -19,7 +18,7 @@ void lblAbilities_Click(Game& g) {
 }
 
 void picRPG_KeyDown(Game& g, int KeyCode, int) {
-  if (KeyCode == kEnter) Command11_Click(g);
+  if (KeyCode == kKeyEnter) Command11_Click(g);
 }
 
 void Command11_Click(Game& g) {

@@ -1,14 +1,11 @@
 #include "screens/credits_screen.h"
 
+#include "platform/key_codes.h"
 #include "play/game.h"
 
 namespace cw {
-namespace {
-constexpr int kEscape = 27;
-}  // namespace
-
 void picCred_KeyDown(Game& g, int KeyCode, int) {
-  if (KeyCode == kEscape) cmdExit_cred_Click(g);
+  if (KeyCode == kKeyEscape) cmdExit_cred_Click(g);
 }
 
 void cmdExit_cred_Click(Game& g) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/key_codes.h"
 #include "play/game.h"
 #include "play/game_loop.h"
 #include "play/messages.h"
@@ -10,7 +11,6 @@
 namespace cw {
 namespace {
 
-constexpr int kUp = 38, kDown = 40, kEnter = 13;
 constexpr int kEntries = 4;
 
 Element& Mark(Game& g, int entry) { return g.ui.Find("img" + std::to_string(entry)); }
@@ -89,13 +89,13 @@ void picInGame_MouseMove(Game& g, int, int, double X, double Y) {
 void picInGame_MouseDown(Game& g, int, int, double X, double Y) { RunEntry(g, InGameMenuEntryAt(g, X, Y)); }
 
 void picInGame_KeyDown(Game& g, int KeyCode, int) {
-  if (KeyCode == kUp) {
+  if (KeyCode == kKeyUp) {
     g.InGameMenuSelection = double(g.InGameMenuSelection) - 1;
     if (double(g.InGameMenuSelection) < 1) g.InGameMenuSelection = kEntries;
-  } else if (KeyCode == kDown) {
+  } else if (KeyCode == kKeyDown) {
     g.InGameMenuSelection = double(g.InGameMenuSelection) + 1;
     if (double(g.InGameMenuSelection) > kEntries) g.InGameMenuSelection = 1;
-  } else if (KeyCode == kEnter) {
+  } else if (KeyCode == kKeyEnter) {
     RunEntry(g, SelectedEntry(g));
   }
   // For Enter this runs once play has stopped again, marking the selection on the reopened menu.

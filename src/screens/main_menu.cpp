@@ -1,6 +1,7 @@
 #include "screens/main_menu.h"
 
 #include "external/image_effects.h"
+#include "platform/key_codes.h"
 #include "play/game.h"
 #include "play/game_loop.h"
 #include "progression/reset_game.h"
@@ -10,7 +11,6 @@
 namespace cw {
 namespace {
 
-constexpr int kUp = 38, kDown = 40, kEnter = 13;
 constexpr int kFirstEntry = 2, kLastEntry = 5;  // the selection numbers of New Game .. End
 
 // Embosses the entry's highlight picture onto the menu.
@@ -85,13 +85,13 @@ void picMenu_MouseMove(Game& g, int, int, double, double) {
 }
 
 void picMenu_KeyDown(Game& g, int KeyCode, int) {
-  if (KeyCode == kUp) {
+  if (KeyCode == kKeyUp) {
     g.MainMenuSelection = double(g.MainMenuSelection) - 1;
     if (double(g.MainMenuSelection) < kFirstEntry) g.MainMenuSelection = kLastEntry;
-  } else if (KeyCode == kDown) {
+  } else if (KeyCode == kKeyDown) {
     g.MainMenuSelection = double(g.MainMenuSelection) + 1;
     if (double(g.MainMenuSelection) > kLastEntry) g.MainMenuSelection = kFirstEntry;
-  } else if (KeyCode == kEnter) {
+  } else if (KeyCode == kKeyEnter) {
     RunEntry(g, SelectedEntry(g));
   }
   // After the command has returned, whatever it led to.

@@ -2,23 +2,23 @@
 
 #include <cstdlib>
 
+#include "platform/key_codes.h"
+
 namespace cw {
 namespace {
 
-constexpr int kEnter = 13, kEscape = 27, kCtrl = 17;
 constexpr int kMenu = -1;
-// Direction index 0..3 is the arrow key 37 + index: left, up, right, down.
-constexpr int kFirstArrow = 37;
 
 InputEvent Key(InputEvent::Type type, int key) {
   InputEvent e;
   e.type = type;
   e.key = key;
   // Enter and Escape type their own character, as on the keyboard.
-  if (type == InputEvent::Type::KeyDown && (key == kEnter || key == kEscape)) e.ch = key;
+  if (type == InputEvent::Type::KeyDown && (key == kKeyEnter || key == kKeyEscape)) e.ch = key;
   return e;
 }
 
+// Direction index 0..3 is the arrow key kKeyLeft + index: left, up, right, down.
 int DpadDirection(int button) {
   switch (PadButton(button)) {
     case PadButton::DpadLeft: return 0;
@@ -41,9 +41,9 @@ int StickState(int old_state, int value) {
 // What a button press gives: a key code, kMenu, or 0 for buttons with no use.
 int ButtonGives(int button, bool in_play) {
   switch (PadButton(button)) {
-    case PadButton::South: return in_play ? kCtrl : kEnter;
-    case PadButton::East: return kEscape;
-    case PadButton::Start: return in_play ? kMenu : kEnter;
+    case PadButton::South: return in_play ? kKeyCtrl : kKeyEnter;
+    case PadButton::East: return kKeyEscape;
+    case PadButton::Start: return in_play ? kMenu : kKeyEnter;
     default: return 0;
   }
 }
@@ -90,9 +90,9 @@ std::vector<PadAction> ControllerMapping::Map(const InputEvent& event, bool in_p
 
   // Releases first, so that swinging the stick across gives the old key's release before the new press.
   for (int d = 0; d < 4; ++d)
-    if (before[d] && !Held(d)) actions.push_back({false, Key(T::KeyUp, kFirstArrow + d)});
+    if (before[d] && !Held(d)) actions.push_back({false, Key(T::KeyUp, kKeyLeft + d)});
   for (int d = 0; d < 4; ++d)
-    if (!before[d] && Held(d)) actions.push_back({false, Key(T::KeyDown, kFirstArrow + d)});
+    if (!before[d] && Held(d)) actions.push_back({false, Key(T::KeyDown, kKeyLeft + d)});
   return actions;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/key_codes.h"
 #include "runtime/value_types.h"
 
 namespace cw {
@@ -20,9 +21,9 @@ bool HandlesAnyMouse(const Element& e) { return e.Click || e.MouseDown || e.Mous
 
 int ShiftBit(int key) {
   switch (key) {
-    case 16: return 1;
-    case 17: return 2;
-    case 18: return 4;
+    case kKeyShift: return 1;
+    case kKeyCtrl: return 2;
+    case kKeyAlt: return 4;
     default: return 0;
   }
 }

@@ -6,6 +6,7 @@
 
 #include "actors/enemy_kinds.h"
 #include "play/game.h"
+#include "runtime/angles.h"
 #include "world/location_catalogue.h"
 
 namespace cw {
@@ -34,7 +35,7 @@ void SetUpWalkingBoss(Game& g) {
   g.BossTargetX = 704;
   g.BossTargetY = 80;
   g.BossAngle = std::atan((g.BossX - 704) / (g.BossY - 80));
-  g.BossTurn = 90 - std::fabs(g.BossAngle) / 3.14159265 * 180;
+  g.BossTurn = 90 - Degrees(std::fabs(g.BossAngle));
   g.MoveBoss = true;
   g.Duvave1Entered = true;
 }

@@ -3,17 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "actors/collision.h"
 #include "actors/enemy_kinds.h"
 #include "steering.h"
 
 namespace cw::autopilot {
 namespace {
 
-constexpr double kTouch = 30;        // player and enemy radius 15 each
-constexpr double kShotHit = 17;      // shot radius 2 + enemy radius 15
-constexpr double kBossShotHit = 27;  // shot radius 2 + boss radius 25
-constexpr double kShotStep = 6;      // pixels per shot move
-constexpr double kShotRange = 290;   // a shot lives 50 moves (300 pixels)
+constexpr double kBossShotHit = kShotRadius + kBossRadius;
+constexpr double kShotStep = 6;     // pixels per shot move
+constexpr double kShotRange = 290;  // a shot lives 50 moves (300 pixels)
 
 int LiveEnemyCount(const Game& g) {
   int n = 0;
@@ -53,17 +52,18 @@ std::vector<Enemy> VisibleEnemies(const Game& g, const MaskMap& mask) {
     e.y = a.y;
     e.distance = std::hypot(a.x - double(g.My_x), a.y - double(g.My_y));
     const EnemyKind* kind = EnemyKindNamed(a.kind);
-    double speed = kind ? kind->speed : 1;
-    e.passes_to_touch = std::max(0.0, e.distance - kTouch) / speed;
+    if (!kind) continue;
+    e.shot_hit = kShotRadius + kind->radius;
+    e.passes_to_touch = std::max(0.0, e.distance - (kPlayerRadius + kind->radius)) / kind->speed;
     if (!mask.WallFree(me, PlayToMap(g, a.x, a.y))) continue;
     out.push_back(e);
   }
   return out;
 }
 
-bool WorthFiring(const Game& g, double heading, double distance, double tx, double ty) {
+bool WorthFiring(const Game& g, double heading, double distance, double tx, double ty, double shot_hit) {
   if (distance > kShotRange) return false;
-  double tolerance = std::max(0.07, std::atan2(kShotHit - 4, distance));
+  double tolerance = std::max(0.07, std::atan2(shot_hit - 4, distance));
   if (std::fabs(AngleDiff(heading, g.u)) > tolerance) return false;
   // A shot already flying at the target will do.
   for (size_t j = 1; j < g.Shots.size(); ++j) {
@@ -72,7 +72,7 @@ bool WorthFiring(const Game& g, double heading, double distance, double tx, doub
     double dx = tx - s.x, dy = ty - s.y;
     double d = std::hypot(dx, dy);
     double off = std::fabs(AngleDiff(HeadingTowards(dx, dy), s.heading));
-    if (d < 1 || std::sin(std::min(off, 1.5)) * d < kShotHit - 4) return false;
+    if (d < 1 || std::sin(std::min(off, 1.5)) * d < shot_hit - 4) return false;
   }
   return true;
 }
@@ -89,7 +89,7 @@ std::optional<Intent> FightEnemies(const Game& g, const MaskMap& mask, double ra
   double heading = HeadingTowards(dx, dy);
   Intent in;
   in.turn = TurnToward(g, heading);
-  in.fire = WorthFiring(g, heading, pick->distance, pick->x, pick->y);
+  in.fire = WorthFiring(g, heading, pick->distance, pick->x, pick->y, pick->shot_hit);
   return in;
 }
 

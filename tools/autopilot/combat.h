@@ -14,6 +14,7 @@ struct Enemy {
   double x = 0, y = 0;  // play area
   double distance = 0;
   double passes_to_touch = 0;
+  double shot_hit = 0;  // how near a shot's centre must come to hit it
 };
 
 // Live enemies the game draws this pass (entries 0..Enemycount) that have a clear line to the player:
@@ -26,7 +27,8 @@ std::optional<Intent> FightEnemies(const Game& g, const MaskMap& mask, double ra
 // Stand, turn and fire at the boss's predicted position; nothing when the boss is out of reach.
 std::optional<Intent> FightBoss(const Game& g);
 
-// Fire when the aim is good enough for a target `distance` away and no shot already on its way will hit it.
-bool WorthFiring(const Game& g, double heading, double distance, double tx, double ty);
+// Fire when the aim is good enough for a target `distance` away and no shot already on its way will hit it;
+// a shot hits when its centre comes within `shot_hit` of the target's.
+bool WorthFiring(const Game& g, double heading, double distance, double tx, double ty, double shot_hit);
 
 }  // namespace cw::autopilot

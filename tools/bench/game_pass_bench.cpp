@@ -12,6 +12,7 @@
 #include "platform/headless_platform.h"
 #include "play/game.h"
 #include "play/game_loop.h"
+#include "runtime/angles.h"
 #include "ui/embedded_assets.h"
 
 namespace cw {
@@ -50,7 +51,7 @@ void SetHeaviestScene(Game& g) {
     s.state = "x";
     s.x = 100 + 90 * j;
     s.y = 40;
-    s.heading = 3.14159265;
+    s.heading = kPi;  // straight down
     s.degrees = 180;
     s.kind = "Gun";
     s.tick = 0;
