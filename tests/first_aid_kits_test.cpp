@@ -60,6 +60,16 @@ TEST_F(KitsTest, TheCapFollowsStrengthAndVitality) {
   EXPECT_EQ(kit0().state, 'x');
 }
 
+TEST_F(KitsTest, TheKitsAddTheCapWithTheHundredLast) {
+  // Strength 21 and Vitality 21 make 624.99994 in this order, so 625 is over the cap.
+  g.Strength = 21;
+  g.Vitality = 21;
+  g.Life = 605;
+  UpdateFirstAidKits(g);
+  EXPECT_EQ(int64_t(g.Life), 625);
+  EXPECT_EQ(kit0().state, 'x');
+}
+
 TEST_F(KitsTest, LifeStopsAtTheLimitOfItsField) {
   g.Strength = 2000;  // a cap far above what Life can hold
   g.Life = 32760;

@@ -1,6 +1,7 @@
 #include "play/life_and_levels.h"
 
 #include <climits>
+#include <cmath>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include "platform/key_codes.h"
 #include "play/end_of_game.h"
 #include "play/game_loop.h"
+#include "play/life_cap.h"
 #include "support/combat_fixture.h"
 
 namespace cw::test {
@@ -24,6 +26,22 @@ TEST_F(LifeTest, LifeLabelShowsLifeAndMaximumLife) {
   g.Life = 120;
   UpdateStatusLabels(g);
   EXPECT_EQ(g.e.lblLife->caption, "120/155");
+}
+
+TEST_F(LifeTest, TheTwoOrdersOfTheLifeCapDifferInSinglePrecisionForSomeAbilities) {
+  g.Strength = 2;
+  g.Vitality = 3;
+  EXPECT_EQ(MaxLifeHundredFirst(g), 155.0f);
+  EXPECT_EQ(MaxLifeHundredLast(g), 155.0f);
+  g.Strength = 21;
+  g.Vitality = 21;
+  EXPECT_EQ(MaxLifeHundredFirst(g), 625.0f);
+  EXPECT_EQ(MaxLifeHundredLast(g), std::nextafter(625.0f, 0.0f));  // 624.99994
+  // The kill's healing test uses the first: at 625 life a kill still heals.
+  g.Life = 625;
+  g.Healing = 5;
+  ApplyShotKill(g, Kind("1"));
+  EXPECT_EQ(int64_t(g.Life), 626);
 }
 
 TEST_F(LifeTest, ExperienceLabelShowsExperienceAndTheNextThreshold) {

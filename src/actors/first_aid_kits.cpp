@@ -6,6 +6,7 @@
 
 #include "actors/collision.h"
 #include "play/life_and_levels.h"
+#include "play/life_cap.h"
 #include "play/play_area.h"
 
 namespace cw {
@@ -25,11 +26,6 @@ constexpr KitPlace kKitPlaces[] = {
     {"duvave1", {5}},    {"duvavelab3", {6}}, {"powerplant3", {7}},
 };
 
-// The life cap as the kits work it out: single precision, in this order.
-float KitLifeCap(const Game& g) {
-  return float(g.Strength.get()) / 5.0f * 100.0f + float(g.Vitality.get()) / 10.0f * 50.0f + 100.0f;
-}
-
 void HandlePresentKit(Game& g, KitRecord& kit) {
   // Handled only while its point lies strictly inside the play area.
   double sx = double(kit.x) + g.helpXCity, sy = double(kit.y) + g.helpYCity;
@@ -39,7 +35,7 @@ void HandlePresentKit(Game& g, KitRecord& kit) {
     ChangeLife(g, kKitLife);
     kit.state = ' ';
     kit.takenAt = g.GetTickCount();
-    float cap = KitLifeCap(g);
+    float cap = MaxLifeHundredLast(g);
     if (double(cap) < double(g.Life)) {
       // Life that would go over the cap stops there, and the kit stays for later.
       g.Life = double(cap);

@@ -5,6 +5,7 @@
 
 #include "actors/enemy_kinds.h"
 #include "play/game.h"
+#include "play/life_cap.h"
 
 namespace cw {
 namespace {
@@ -18,10 +19,6 @@ void AddToCaption(Element* label, double change) {
 
 }  // namespace
 
-float MaxLife(const Game& g) {
-  return 100.0f + float(g.Vitality.get()) / 10.0f * 50.0f + float(g.Strength.get()) / 5.0f * 100.0f;
-}
-
 void ChangeLife(Game& g, double change) { g.Life = Saturate(double(g.Life) + change, INT16_MIN, INT16_MAX); }
 
 void ChangeExperience(Game& g, double change) {
@@ -31,7 +28,7 @@ void ChangeExperience(Game& g, double change) {
 void ApplyShotKill(Game& g, const EnemyKind& kind) {
   ChangeExperience(g, kind.reward);
   // Tested before healing, so a kill at full life can lift Life above the maximum.
-  if (double(MaxLife(g)) >= double(g.Life)) ChangeLife(g, double(g.Healing) / 5);
+  if (double(MaxLifeHundredFirst(g)) >= double(g.Life)) ChangeLife(g, double(g.Healing) / 5);
 }
 
 void ApplyTouch(Game& g, const EnemyKind& kind) {
@@ -41,7 +38,7 @@ void ApplyTouch(Game& g, const EnemyKind& kind) {
 }
 
 void UpdateStatusLabels(Game& g) {
-  g.e.lblLife->caption = NumberText(double(g.Life)) + "/" + NumberText(double(MaxLife(g)));
+  g.e.lblLife->caption = NumberText(double(g.Life)) + "/" + NumberText(double(MaxLifeHundredFirst(g)));
   g.e.lblExperience->caption = NumberText(double(g.Experience)) + "/" + NumberText(double(g.ExperienceNeeded));
 }
 

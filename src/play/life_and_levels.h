@@ -2,8 +2,6 @@
 namespace cw {
 class Game;
 struct EnemyKind;
-// 100 + 5 x Vitality + 20 x Strength, in single precision.
-float MaxLife(const Game& g);
 // Life and Experience move by `change`, rounded halves to even, and stop at the limits of their fields.
 void ChangeLife(Game& g, double change);
 void ChangeExperience(Game& g, double change);

@@ -3,6 +3,7 @@
 #include "platform/key_codes.h"
 #include "play/game.h"
 #include "play/game_loop.h"
+#include "play/life_cap.h"
 
 namespace cw {
 namespace {
@@ -31,8 +32,8 @@ void Command11_Click(Game& g) {
 
   if (g.blnNewLevel) {
     g.Life = double(g.Life) + 20.0 * double(g.Level);
-    // The life cap in single precision, with the abilities just confirmed.
-    float max_life = float(g.Strength.get()) / 5.0f * 100.0f + float(g.Vitality.get()) / 10.0f * 50.0f + 100.0f;
+    // The cap with the abilities just confirmed.
+    float max_life = MaxLifeHundredLast(g);
     if (max_life < float(g.Life.get())) g.Life = double(max_life);
     g.blnNewLevel = false;
   }
