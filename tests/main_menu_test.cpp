@@ -3,10 +3,41 @@
 #include <gtest/gtest.h>
 
 #include "play/game.h"
+#include "screens/menu_selection.h"
 #include "screens_fixtures.h"
 
 namespace cw::test {
 namespace {
+
+TEST(MenuSelection, UpAndDownWrapPastEitherEndAndUnsetCountsAsZero) {
+  const MenuEntries main{2, 5}, in_game{1, 4};
+  Value s;
+  MoveSelection(s, kKeyDown, main);
+  EXPECT_EQ(double(s), 1);  // no entry yet
+  EXPECT_EQ(SelectedEntry(s, main), 0);
+  MoveSelection(s, kKeyDown, main);
+  EXPECT_EQ(SelectedEntry(s, main), 2);
+  MoveSelection(s, kKeyUp, main);
+  EXPECT_EQ(SelectedEntry(s, main), 5);
+  MoveSelection(s, kKeyDown, main);
+  EXPECT_EQ(SelectedEntry(s, main), 2);
+  MoveSelection(s, kKeyEnter, main);
+  MoveSelection(s, 'A', main);
+  EXPECT_EQ(double(s), 2);
+
+  Value t;
+  MoveSelection(t, kKeyUp, main);
+  EXPECT_EQ(SelectedEntry(t, main), 5);
+  Value u;
+  MoveSelection(u, kKeyDown, in_game);
+  EXPECT_EQ(SelectedEntry(u, in_game), 1);
+  MoveSelection(u, kKeyUp, in_game);
+  EXPECT_EQ(SelectedEntry(u, in_game), 4);
+  MoveSelection(u, kKeyDown, in_game);
+  EXPECT_EQ(SelectedEntry(u, in_game), 1);
+  u = 2.5;
+  EXPECT_EQ(SelectedEntry(u, in_game), 0);
+}
 
 struct Rect {
   int x, y, w, h;

@@ -7,13 +7,18 @@
 #include "play/game_loop.h"
 #include "play/messages.h"
 #include "savegame/save_file.h"
+#include "screens/menu_selection.h"
 
 namespace cw {
 namespace {
 
-constexpr int kEntries = 4;
+constexpr MenuEntries kEntries = {1, 4};
 
 Element& Mark(Game& g, int entry) { return g.ui.Find("img" + std::to_string(entry)); }
+
+void HideMarks(Game& g) {
+  for (int i = kEntries.first; i <= kEntries.last; ++i) g.ui.Hide(&Mark(g, i));
+}
 
 void SaveEntry(Game& g) {
   bool saved = SaveGame(g);
@@ -55,12 +60,6 @@ void RunEntry(Game& g, int entry) {
   }
 }
 
-// The keyboard selection as an entry number, or 0 while unset.
-int SelectedEntry(const Game& g) {
-  double s = g.InGameMenuSelection;
-  return s >= 1 && s <= kEntries && s == double(int(s)) ? int(s) : 0;
-}
-
 }  // namespace
 
 void Command1_Click(Game& g) {
@@ -70,7 +69,7 @@ void Command1_Click(Game& g) {
 }
 
 int InGameMenuEntryAt(Game& g, double x, double y) {
-  for (int i = 1; i <= kEntries; ++i) {
+  for (int i = kEntries.first; i <= kEntries.last; ++i) {
     const Element& r = Mark(g, i);
     if (x > r.left && x < r.left + r.width && y > r.top && y < r.top + r.height) return i;
   }
@@ -82,25 +81,18 @@ void picInGame_MouseMove(Game& g, int, int, double X, double Y) {
   if (n != 0) {
     g.ui.Show(&Mark(g, n));
   } else {
-    for (int i = 1; i <= kEntries; ++i) g.ui.Hide(&Mark(g, i));
+    HideMarks(g);
   }
 }
 
 void picInGame_MouseDown(Game& g, int, int, double X, double Y) { RunEntry(g, InGameMenuEntryAt(g, X, Y)); }
 
 void picInGame_KeyDown(Game& g, int KeyCode, int) {
-  if (KeyCode == kKeyUp) {
-    g.InGameMenuSelection = double(g.InGameMenuSelection) - 1;
-    if (double(g.InGameMenuSelection) < 1) g.InGameMenuSelection = kEntries;
-  } else if (KeyCode == kKeyDown) {
-    g.InGameMenuSelection = double(g.InGameMenuSelection) + 1;
-    if (double(g.InGameMenuSelection) > kEntries) g.InGameMenuSelection = 1;
-  } else if (KeyCode == kKeyEnter) {
-    RunEntry(g, SelectedEntry(g));
-  }
+  MoveSelection(g.InGameMenuSelection, KeyCode, kEntries);
+  if (KeyCode == kKeyEnter) RunEntry(g, SelectedEntry(g.InGameMenuSelection, kEntries));
   // For Enter this runs once play has stopped again, marking the selection on the reopened menu.
-  for (int i = 1; i <= kEntries; ++i) g.ui.Hide(&Mark(g, i));
-  if (int n = SelectedEntry(g)) g.ui.Show(&Mark(g, n));
+  HideMarks(g);
+  if (int n = SelectedEntry(g.InGameMenuSelection, kEntries)) g.ui.Show(&Mark(g, n));
 }
 
 }  // namespace cw

@@ -6,12 +6,13 @@
 #include "play/game_loop.h"
 #include "progression/reset_game.h"
 #include "savegame/save_file.h"
+#include "screens/menu_selection.h"
 #include "screens/story_pages.h"
 
 namespace cw {
 namespace {
 
-constexpr int kFirstEntry = 2, kLastEntry = 5;  // the selection numbers of New Game .. End
+constexpr MenuEntries kEntries = {2, 5};  // the selection numbers of New Game .. End
 
 // Embosses the entry's highlight picture onto the menu.
 void Highlight(Game& g, const Element* source, int x, int y) {
@@ -39,12 +40,6 @@ void RunEntry(Game& g, int selection) {
     case 5: Image5_Click(g); break;
     default: break;
   }
-}
-
-// The selection as an entry number, or 0 while it names no entry.
-int SelectedEntry(const Game& g) {
-  double s = g.MainMenuSelection;
-  return s >= kFirstEntry && s <= kLastEntry && s == double(int(s)) ? int(s) : 0;
 }
 
 }  // namespace
@@ -85,17 +80,10 @@ void picMenu_MouseMove(Game& g, int, int, double, double) {
 }
 
 void picMenu_KeyDown(Game& g, int KeyCode, int) {
-  if (KeyCode == kKeyUp) {
-    g.MainMenuSelection = double(g.MainMenuSelection) - 1;
-    if (double(g.MainMenuSelection) < kFirstEntry) g.MainMenuSelection = kLastEntry;
-  } else if (KeyCode == kKeyDown) {
-    g.MainMenuSelection = double(g.MainMenuSelection) + 1;
-    if (double(g.MainMenuSelection) > kLastEntry) g.MainMenuSelection = kFirstEntry;
-  } else if (KeyCode == kKeyEnter) {
-    RunEntry(g, SelectedEntry(g));
-  }
+  MoveSelection(g.MainMenuSelection, KeyCode, kEntries);
+  if (KeyCode == kKeyEnter) RunEntry(g, SelectedEntry(g.MainMenuSelection, kEntries));
   // After the command has returned, whatever it led to.
-  HighlightEntry(g, SelectedEntry(g));
+  HighlightEntry(g, SelectedEntry(g.MainMenuSelection, kEntries));
 }
 
 }  // namespace cw
