@@ -332,6 +332,44 @@ src=$(unpack nlohmann-json3)
 cmake_build nlohmann-json "$src" -DJSON_BuildTests=OFF -DJSON_Install=ON
 licences nlohmann-json "$src"
 
+# SDL_image, SDL_mixer and SDL_ttf write a .pc file for shared builds only.
+pc_for_static() {
+  local name=$1 pkg=$2 desc=$3 requires=$4 ver
+  [ -f "$prefix/lib/pkgconfig/$name.pc" ] && return
+  ver=${version[$pkg]#*:}
+  ver=${ver%%[+-]*}
+  cat >"$prefix/lib/pkgconfig/$name.pc" <<EOF
+prefix=$prefix
+exec_prefix=\${prefix}
+libdir=\${prefix}/lib
+includedir=\${prefix}/include
+
+Name: $name
+Description: $desc
+Version: $ver
+Requires: $requires
+Libs: -L\${libdir} -l$name
+Cflags: -I\${includedir}/SDL2
+EOF
+}
+pc_for_static SDL2_image libsdl2-image "image loading library for Simple DirectMedia Layer" "sdl2"
+pc_for_static SDL2_mixer libsdl2-mixer "mixer library for Simple DirectMedia Layer" "sdl2"
+pc_for_static SDL2_ttf libsdl2-ttf "ttf library for Simple DirectMedia Layer with FreeType 2 support" "sdl2 freetype2"
+
+# SDL_image's package file asks for the JPEG and PNG packages even when stb_image does their work.
+sed -i -E 's/^if\(SDL2IMAGE_(JPG|PNG) AND NOT SDL2IMAGE_VENDORED/if(SDL2IMAGE_\1 AND NOT SDL2IMAGE_BACKEND_STB AND NOT SDL2IMAGE_VENDORED/' \
+  "$prefix/lib/cmake/SDL2_image/SDL2_imageConfig.cmake"
+# Static builds only export <name>::<name>-static; give them the shared build's name too, as SDL2 does.
+for n in SDL2_image SDL2_mixer SDL2_ttf; do
+  cat >>"$prefix/lib/cmake/$n/${n}Config.cmake" <<EOF
+
+# Added by Cinderwake's build_family.sh: the target name a shared build has.
+if(TARGET $n::$n-static AND NOT TARGET $n::$n)
+  add_library($n::$n ALIAS $n::$n-static)
+endif()
+EOF
+done
+
 case "$toolchain" in
   emscripten)
     # Everything is static here, and CMake's pkg_check_modules links with plain --libs:
