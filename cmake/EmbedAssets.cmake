@@ -1,4 +1,5 @@
-# Builds the embedded pictures and fonts into the program with the assembler's .incbin.
+# Builds the embedded pictures, fonts and the location table into the program with the assembler's .incbin.
+# A file is known by its name alone; one listed with its whole path is taken from there.
 set(CW_EMBED_ASM ${CMAKE_BINARY_DIR}/generated/embedded_assets.S)
 set(CW_EMBED_TABLE ${CMAKE_BINARY_DIR}/generated/embedded_assets_table.cpp)
 set(asm ".section .rodata\n")
@@ -6,11 +7,17 @@ set(table "#include \"ui/embedded_assets.h\"\n#include <cstring>\n#include <stde
 set(entries "")
 set(deps "")
 set(i 0)
-foreach(name IN LISTS CW_EMBEDDED_FILES)
-  string(APPEND asm ".balign 16\n.global cw_asset_${i}_begin\ncw_asset_${i}_begin:\n.incbin \"${CINDERWAKE_EMBED_DIR}/${name}\"\n.global cw_asset_${i}_end\ncw_asset_${i}_end:\n.byte 0\n")
+foreach(file IN LISTS CW_EMBEDDED_FILES)
+  if(IS_ABSOLUTE ${file})
+    set(path ${file})
+  else()
+    set(path ${CINDERWAKE_EMBED_DIR}/${file})
+  endif()
+  get_filename_component(name ${file} NAME)
+  string(APPEND asm ".balign 16\n.global cw_asset_${i}_begin\ncw_asset_${i}_begin:\n.incbin \"${path}\"\n.global cw_asset_${i}_end\ncw_asset_${i}_end:\n.byte 0\n")
   string(APPEND table "extern \"C\" const unsigned char cw_asset_${i}_begin[], cw_asset_${i}_end[];\n")
   string(APPEND entries "    {\"${name}\", cw_asset_${i}_begin, cw_asset_${i}_end},\n")
-  list(APPEND deps ${CINDERWAKE_EMBED_DIR}/${name})
+  list(APPEND deps ${path})
   math(EXPR i "${i} + 1")
 endforeach()
 string(APPEND asm ".section .note.GNU-stack,\"\",@progbits\n")

@@ -5,7 +5,7 @@ set(CW_ART_PICTURES
   picPhase1.bmp picPhase2.bmp picPhase3.bmp picEnemy1_1.bmp picEnemy1_2.bmp picEnemy1_3.bmp
   picEnemy2_1.bmp picEnemy2_2.bmp picEnemy2_3.bmp picEnemy3_1.bmp picEnemy3_2.bmp picEnemy3_3.bmp
   picShot_Gun.bmp picShot_boss.bmp first_aid.bmp boss_life.bmp picBlood.bmp)
-set(CW_LOCATIONS city hut powerplant1 powerplant2 powerplant3 duvave1 duvave2 duvavelab1 duvavelab2 duvavelab3)
+include(${CMAKE_CURRENT_LIST_DIR}/Locations.cmake)
 
 set(CW_ART_OUTPUTS ${CINDERWAKE_DATA_DIR}/story_start.gif ${CINDERWAKE_DATA_DIR}/story_end.gif)
 foreach(p IN LISTS CW_ART_PICTURES)
@@ -31,19 +31,15 @@ add_custom_command(
   VERBATIM)
 
 set(CW_MAP_OUTPUTS)
-foreach(loc IN LISTS CW_LOCATIONS)
-  if(loc STREQUAL "duvavelab1")
-    list(APPEND CW_MAP_OUTPUTS ${CINDERWAKE_DATA_DIR}/${loc}.jpg ${CINDERWAKE_DATA_DIR}/${loc}collid.gif)
-  else()
-    list(APPEND CW_MAP_OUTPUTS ${CINDERWAKE_DATA_DIR}/${loc}.jpg ${CINDERWAKE_DATA_DIR}/${loc}Collid.gif)
-  endif()
+foreach(file IN LISTS CW_LOCATION_FILES)
+  list(APPEND CW_MAP_OUTPUTS ${CINDERWAKE_DATA_DIR}/${file})
 endforeach()
 file(GLOB CW_MAP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/maps/*)
 add_custom_command(
   OUTPUT ${CW_MAP_OUTPUTS}
   COMMAND ${CINDERWAKE_PYTHON} ${CMAKE_SOURCE_DIR}/assets/maps/make_maps.py --data-dir ${CINDERWAKE_DATA_DIR}
-  DEPENDS ${CW_MAP_SOURCES}
-  COMMENT "Drawing the ten locations and their collision masks"
+  DEPENDS ${CW_MAP_SOURCES} ${CW_LOCATION_TABLE}
+  COMMENT "Drawing the locations and their collision masks"
   VERBATIM)
 endif()
 
@@ -77,7 +73,7 @@ add_custom_command(
 add_custom_target(cinderwake_data ALL
   DEPENDS ${CW_MAP_OUTPUTS} ${CW_MUSIC_OUTPUTS} ${CW_ART_OUTPUTS} ${CMAKE_BINARY_DIR}/generated/savegame.stamp)
 add_custom_target(cinderwake_assets DEPENDS ${CW_ART_OUTPUTS} ${CINDERWAKE_EMBED_DIR}/font_regular.ttf
-                                            ${CINDERWAKE_EMBED_DIR}/font_bold.ttf)
+                                            ${CINDERWAKE_EMBED_DIR}/font_bold.ttf ${CW_CHECKED_LOCATION_TABLE})
 add_dependencies(cinderwake_assets cinderwake_data)
 
-set(CW_EMBEDDED_FILES ${CW_ART_PICTURES} font_regular.ttf font_bold.ttf)
+set(CW_EMBEDDED_FILES ${CW_ART_PICTURES} font_regular.ttf font_bold.ttf ${CW_CHECKED_LOCATION_TABLE})

@@ -8,6 +8,7 @@
 #include "play/life_and_levels.h"
 #include "play/play_area.h"
 #include "runtime/angles.h"
+#include "world/location_catalogue.h"
 
 namespace cw {
 namespace {
@@ -17,7 +18,6 @@ constexpr int kShotAge = 100;         // passes a boss shot lives at most, count
 constexpr int kMinionsUpTo = 12;      // minions come only while Enemycount is at most this
 constexpr int kMinionCallAge = 99;    // ... and around the end of a full flight
 constexpr double kBossHealCap = 200;  // a hit heals the boss only up to here
-constexpr struct { double x, y; } kMinions[] = {{160, 392}, {456, 328}, {440, 158}, {216, 176}};
 
 void DrawBoss(Game& g) {
   const Element& pose = g.ui.Find("picenemy3_" + NumberText(double(g.BossPose)));
@@ -54,17 +54,18 @@ void Aim(Game& g) {
 
 void CallMinions(Game& g) {
   if (!(g.Enemycount <= kMinionsUpTo && g.BossShotTicks >= kMinionCallAge)) return;
+  const std::vector<MapPoint>& places = TheLocationTable().boss_fight.minions;
   int first = CInt(g.Enemycount) + 1;
-  for (int m = 0; m < 4; ++m) {
-    ActorRecord& minion = EnemyEntry(g, first + m);
+  for (size_t m = 0; m < places.size(); ++m) {
+    ActorRecord& minion = EnemyEntry(g, first + int(m));
     minion.state = "x";
-    minion.x = kMinions[m].x;
-    minion.y = kMinions[m].y;
+    minion.x = places[m].x;
+    minion.y = places[m].y;
     minion.kind = PlacedEnemyKind(g.Rnd()).text;
     minion.pose = 1;
     minion.poseStep = 1;
   }
-  g.Enemycount = g.Enemycount + 4;
+  g.Enemycount = g.Enemycount + double(places.size());
 }
 
 void LaunchShot(Game& g) {

@@ -1,13 +1,12 @@
 #include "actors/first_aid_kits.h"
 
 #include <cstdint>
-#include <initializer_list>
-#include <string_view>
 
 #include "actors/collision.h"
 #include "play/life_and_levels.h"
 #include "play/life_cap.h"
 #include "play/play_area.h"
+#include "world/location_catalogue.h"
 
 namespace cw {
 namespace {
@@ -15,16 +14,6 @@ namespace {
 constexpr double kKitRadius = 8;
 constexpr double kKitLife = 20;
 constexpr int64_t kKitReturnMs = 60000;
-
-struct KitPlace {
-  std::string_view location;
-  std::initializer_list<int> entries;
-};
-// Looked up in this order; the first location that matches picks its kits.
-constexpr KitPlace kKitPlaces[] = {
-    {"city", {0, 1, 2}}, {"hut", {3}},        {"powerplant2", {4}},
-    {"duvave1", {5}},    {"duvavelab3", {6}}, {"powerplant3", {7}},
-};
 
 void HandlePresentKit(Game& g, KitRecord& kit) {
   // Handled only while its point lies strictly inside the play area.
@@ -49,18 +38,17 @@ void HandlePresentKit(Game& g, KitRecord& kit) {
 }  // namespace
 
 void UpdateFirstAidKits(Game& g) {
-  for (const KitPlace& place : kKitPlaces) {
-    if (g.GamePhase != place.location) continue;
-    for (int entry : place.entries) {
-      KitRecord& kit = g.FirstAidKits[size_t(entry)];
-      if (kit.state == 'x') {
-        HandlePresentKit(g, kit);
-      } else if (int64_t(g.GetTickCount()) - int64_t(kit.takenAt) >= kKitReturnMs) {
-        kit.takenAt = 0;
-        kit.state = 'x';
-      }
+  // Only the kits of the current location, in the order the location lists them.
+  const LocationInfo* here = FindLocation(g.GamePhase);
+  if (!here) return;
+  for (const KitPlace& place : here->kits) {
+    KitRecord& kit = g.FirstAidKits[size_t(place.slot)];
+    if (kit.state == 'x') {
+      HandlePresentKit(g, kit);
+    } else if (int64_t(g.GetTickCount()) - int64_t(kit.takenAt) >= kKitReturnMs) {
+      kit.takenAt = 0;
+      kit.state = 'x';
     }
-    return;
   }
 }
 

@@ -4,6 +4,8 @@
 #include <sstream>
 #include <vector>
 
+#include "world/location_catalogue.h"
+
 namespace cw {
 namespace {
 
@@ -49,18 +51,20 @@ bool LooksLikeWholeGif(const std::string& b) {
   return width > 0 && height > 0 && Byte(b, b.size() - 1) == 0x3B;  // the trailer
 }
 
-std::optional<std::string> CheckDataFolder(const std::filesystem::path& data_dir) {
-  static const char* const kLocations[] = {"city",    "hut",     "powerplant1", "powerplant2", "powerplant3",
-                                           "duvave1", "duvave2", "duvavelab1",  "duvavelab2",  "duvavelab3"};
-  std::vector<std::pair<std::string, bool>> files;  // name, is JPEG
-  for (const char* loc : kLocations) {
-    std::string name = loc;
-    files.emplace_back(name + ".jpg", true);
-    files.emplace_back(name + (name == "duvavelab1" ? "collid.gif" : "Collid.gif"), false);
+std::vector<std::pair<std::string, bool>> RequiredDataFiles() {
+  std::vector<std::pair<std::string, bool>> files;
+  // Location pictures are JPEG and masks GIF: the location table takes no other names.
+  for (const LocationInfo& location : Locations()) {
+    files.emplace_back(location.picture, true);
+    files.emplace_back(location.mask, false);
   }
   files.emplace_back("story_start.gif", false);
   files.emplace_back("story_end.gif", false);
-  for (const auto& [name, jpeg] : files) {
+  return files;
+}
+
+std::optional<std::string> CheckDataFolder(const std::filesystem::path& data_dir) {
+  for (const auto& [name, jpeg] : RequiredDataFiles()) {
     auto path = data_dir / name;
     std::string bytes;
     if (!ReadAll(path, bytes)) return "missing data file: " + path.string();

@@ -4,8 +4,14 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace cw {
+
+// The files the data folder must hold, in the order they are checked, each with whether it is a JPEG
+// (otherwise a GIF).
+std::vector<std::pair<std::string, bool>> RequiredDataFiles();
 
 // nullopt when everything is there; otherwise a message naming the first file that is missing or broken.
 std::optional<std::string> CheckDataFolder(const std::filesystem::path& data_dir);

@@ -2,6 +2,7 @@
 
 #include "external/image_effects.h"
 #include "play/game.h"
+#include "world/location_catalogue.h"
 
 namespace cw {
 
@@ -20,18 +21,18 @@ void Form_Load(Game& g) {
   g.Vitality = 0;
   g.Experience = 0;
 
-  static constexpr int kKitPlaces[8][2] = {{40, 200},  {816, 1488}, {1272, 1768}, {96, 176},
-                                           {984, 248}, {544, 136},  {352, 144},   {352, 304}};
-  for (int i = 0; i < 8; ++i) {
-    g.FirstAidKits[i].x = kKitPlaces[i][0];
-    g.FirstAidKits[i].y = kKitPlaces[i][1];
-  }
+  const LocationTable& world = TheLocationTable();
+  for (const LocationInfo& location : world.locations)
+    for (const KitPlace& place : location.kits) {
+      g.FirstAidKits[size_t(place.slot)].x = place.at.x;
+      g.FirstAidKits[size_t(place.slot)].y = place.at.y;
+    }
   for (auto& kit : g.FirstAidKits) {
     kit.takenAt = 200;
     kit.state = 'x';
   }
 
-  g.GamePhase = "city";
+  g.GamePhase = world.start.location;
   g.MaxEnemy = 2;
   g.Enemycount = 0;
   g.charPhase = 1;
@@ -43,8 +44,9 @@ void Form_Load(Game& g) {
   g.MP1.SetFileName(g.DataFile("music2.mp3"));
   g.MP1.Play();
 
-  g.LoadPicture(g.e.picHelp_city_base, "city.jpg");
-  g.LoadPicture(g.e.picHelp_city_collid, "cityCollid.gif");
+  const LocationInfo& start = *FindLocation(world.start.location);
+  g.LoadPicture(g.e.picHelp_city_base, start.picture);
+  g.LoadPicture(g.e.picHelp_city_collid, start.mask);
 
   // Centred in single precision, as the window computes its layout.
   for (Element* screen : {g.e.picRPG, g.e.picCred, g.e.picRIP, g.e.picInGame}) {
@@ -55,10 +57,10 @@ void Form_Load(Game& g) {
   g.e.picStartUp_base->Move(0, 0);
   g.e.picMenu->Move(0, 0);
 
-  g.My_x = 171;
-  g.My_y = 376;
-  g.helpXCity = -6;
-  g.helpYCity = -458;
+  g.My_x = world.start.player.x;
+  g.My_y = world.start.player.y;
+  g.helpXCity = world.start.view.x;
+  g.helpYCity = world.start.view.y;
   g.Boss_Rate = 1;
   g.BossLife = 200;
 

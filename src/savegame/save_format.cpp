@@ -6,12 +6,10 @@
 #include <optional>
 
 #include "play/game.h"
+#include "world/location_catalogue.h"
 
 namespace cw {
 namespace {
-
-constexpr std::array<const char*, 10> kLocations = {"city",    "hut",     "powerplant1", "powerplant2", "powerplant3",
-                                                    "duvave1", "duvave2", "duvavelab1",  "duvavelab2",  "duvavelab3"};
 
 std::string Flag(bool b) { return b ? "True" : "False"; }
 
@@ -44,8 +42,7 @@ std::optional<SavedValue> CheckLine(const SaveLine& field, const std::string& li
   switch (field.kind) {
     case SaveKind::Position: number = Position(line); break;
     case SaveKind::Location:
-      for (const char* name : kLocations)
-        if (line == name) return SavedValue{0, line};
+      if (FindLocation(line)) return SavedValue{0, line};
       return std::nullopt;
     case SaveKind::Stat16: number = WholeIn(line, INT16_MIN, INT16_MAX); break;
     case SaveKind::Stat32: number = WholeIn(line, INT32_MIN, INT32_MAX); break;

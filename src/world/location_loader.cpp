@@ -25,30 +25,30 @@ void PlaceEnemies(Game& g, const std::vector<MapPoint>& places) {
   }
 }
 
-// The boss that walks off through the first floor of DUVAVE, once per run of the program.
-void SetUpWalkingBoss(Game& g) {
-  g.BossX = 352;
-  g.BossY = 232;
-  g.BossSpeed = "3";
-  g.BossPose = 1;
+// The boss that walks off through its location, once per run of the program.
+void SetUpWalkingBoss(Game& g, const WalkingBossSetUp& walk) {
+  g.BossX = walk.start.x;
+  g.BossY = walk.start.y;
+  g.BossSpeed = std::to_string(walk.speed);
+  g.BossPose = walk.pose;
   g.BossPoseStep = 1;
-  g.BossTargetX = 704;
-  g.BossTargetY = 80;
-  g.BossAngle = std::atan((g.BossX - 704) / (g.BossY - 80));
+  g.BossTargetX = walk.target.x;
+  g.BossTargetY = walk.target.y;
+  g.BossAngle = std::atan((g.BossX - walk.target.x) / (g.BossY - walk.target.y));
   g.BossTurn = 90 - Degrees(std::fabs(g.BossAngle));
   g.MoveBoss = true;
   g.Duvave1Entered = true;
 }
 
 // The final fight, set up afresh on every entry into the boss room.
-void SetUpBossFight(Game& g) {
+void SetUpBossFight(Game& g, const BossFightSetUp& fight) {
   const Element& picture = *g.e.picHelp_city_base;
-  g.BossX = float(picture.width) / 2.0f;
-  g.BossY = float(picture.height) / 3.0f + float(double(g.helpYCity));
-  g.BossSpeed = "3";
-  g.BossPose = 2;
+  g.BossX = float(picture.width) / float(fight.width_divisor);
+  g.BossY = float(picture.height) / float(fight.height_divisor) + float(double(g.helpYCity));
+  g.BossSpeed = std::to_string(fight.speed);
+  g.BossPose = fight.pose;
   g.BossPoseStep = 1;
-  g.BossLife = 200;
+  g.BossLife = fight.life;
   g.Duvave2Boss = true;
   g.MoveBoss = true;
 }
@@ -68,8 +68,8 @@ void ClearMovement(Game& g) {
 
 void LoadLocation(Game& g, const std::string& Entry) {
   if (const LocationInfo* location = FindLocation(g.GamePhase)) {
-    g.LoadPicture(g.e.picHelp_city_collid, std::string(location->mask));
-    g.LoadPicture(g.e.picHelp_city_base, std::string(location->picture));
+    g.LoadPicture(g.e.picHelp_city_collid, location->mask);
+    g.LoadPicture(g.e.picHelp_city_base, location->picture);
 
     const ArrivalRow* arrival = FindArrival(*location, Entry);
     if (arrival) {
@@ -78,13 +78,14 @@ void LoadLocation(Game& g, const std::string& Entry) {
       g.My_x = arrival->player.x;
       g.My_y = arrival->player.y;
     }
+    const LocationTable& table = TheLocationTable();
     const auto& places = location->enemies;
     if (!places.empty() && (!arrival || arrival->places_enemies)) {
       PlaceEnemies(g, places);
-      if (location->name == "duvave1" && !g.Duvave1Entered) SetUpWalkingBoss(g);
+      if (location->name == table.walking_boss.location && !g.Duvave1Entered) SetUpWalkingBoss(g, table.walking_boss);
       g.Enemycount = std::min(double(g.Enemycount) + double(places.size()), double(kLastEnemy));
     }
-    if (location->name == "duvavelab2") SetUpBossFight(g);
+    if (location->name == table.boss_fight.location) SetUpBossFight(g, table.boss_fight);
   }
   ClearMovement(g);
 }

@@ -1,11 +1,10 @@
 #include "world/map_triggers.h"
 
-#include <array>
 #include <cmath>
-#include <string_view>
 
 #include "play/game.h"
 #include "play/messages.h"
+#include "world/location_catalogue.h"
 #include "world/location_loader.h"
 
 namespace cw {
@@ -16,11 +15,6 @@ struct Probe {
   bool red = false;
   double mx = 0, my = 0;  // map position, unrounded
   float hw = 0, hh = 0;   // half the location's size
-  // A position exactly on a half line lies in neither half.
-  bool LeftHalf() const { return mx < hw; }
-  bool RightHalf() const { return mx > hw; }
-  bool UpperHalf() const { return my < hh; }
-  bool LowerHalf() const { return my > hh; }
 };
 
 Probe ReadProbe(const Game& g) {
@@ -33,108 +27,70 @@ Probe ReadProbe(const Game& g) {
   return p;
 }
 
-bool HasKey(const Game& g) { return g.e.imgKey->visible; }
-bool HasCard(const Game& g) { return g.e.imgCard->visible; }
-
-void GoTo(Game& g, const char* location, const char* entry) {
-  g.GamePhase = location;
-  LoadLocation(g, entry);
+// The key and the card are held while their pictures show in the status bar.
+bool Holds(const Game& g, Holding what) {
+  switch (what) {
+    case Holding::Key: return g.e.imgKey->visible;
+    case Holding::Card: return g.e.imgCard->visible;
+    case Holding::Lab: return bool(g.AccessLab);
+  }
+  return false;
 }
 
-void AddExperience(Game& g, int points) { g.Experience = double(int64_t(g.Experience)) + points; }
+void Give(Game& g, Holding what) {
+  switch (what) {
+    case Holding::Key: g.ui.Show(g.e.imgKey); break;
+    case Holding::Card: g.ui.Show(g.e.imgCard); break;
+    case Holding::Lab: g.AccessLab = true; break;
+  }
+}
 
-struct TriggerRow {
-  std::string_view location;
-  bool (*holds)(const Game&, const Probe&);
-  void (*act)(Game&);
-};
+bool RowHolds(const Game& g, const Probe& p, const TriggerRow& row) {
+  return p.red && InTriggerArea(row, p.mx, p.my, p.hw, p.hh) && (!row.holding || Holds(g, *row.holding)) &&
+         (!row.lacking || !Holds(g, *row.lacking));
+}
 
-// Within a location the first row that holds acts.
-const TriggerRow kTriggers[] = {
-    {"city", [](const Game&, const Probe& p) { return p.red && p.my > 1480; },
-     [](Game& g) {
-       if (HasKey(g)) {
-         GoTo(g, "powerplant1", "r");
-       } else {
-         StartMessage(g, kLockedPlantMessage);
-       }
-     }},
-    {"city", [](const Game&, const Probe& p) { return p.red && 900 < p.my && p.my < 1100; },
-     [](Game& g) { GoTo(g, "duvave1", "city"); }},
-    {"city", [](const Game&, const Probe& p) { return p.red; }, [](Game& g) { GoTo(g, "hut", "s"); }},
-
-    {"powerplant1", [](const Game&, const Probe& p) { return p.red && p.LeftHalf() && 350 < p.my && p.my < 500; },
-     [](Game& g) { GoTo(g, "city", "powerplant1"); }},
-    {"powerplant1", [](const Game&, const Probe& p) { return p.red && p.RightHalf() && 312 < p.my && p.my < 520; },
-     [](Game& g) { GoTo(g, "powerplant2", "s"); }},
-    {"powerplant1", [](const Game&, const Probe& p) { return p.red; }, [](Game& g) { GoTo(g, "powerplant3", "s"); }},
-
-    {"powerplant2", [](const Game&, const Probe& p) { return p.red && p.LeftHalf(); },
-     [](Game& g) { GoTo(g, "powerplant1", "powerplant2"); }},
-    {"powerplant2", [](const Game& g, const Probe& p) { return p.red && p.RightHalf() && !HasCard(g); },
-     [](Game& g) {
-       AddExperience(g, 100);
-       g.ui.Show(g.e.imgCard);
-       StartMessage(g, kCardFoundMessage);
-     }},
-
-    {"powerplant3", [](const Game&, const Probe& p) { return p.red; }, [](Game& g) { GoTo(g, "powerplant1", "r"); }},
-
-    {"hut", [](const Game&, const Probe& p) { return p.red && p.LowerHalf(); },
-     [](Game& g) { GoTo(g, "city", "hut"); }},
-    {"hut", [](const Game& g, const Probe& p) { return p.red && p.UpperHalf() && !HasKey(g); },
-     [](Game& g) {
-       AddExperience(g, 50);
-       g.ui.Show(g.e.imgKey);
-       StartMessage(g, kKeyFoundMessage);
-     }},
-
-    {"duvave1", [](const Game&, const Probe& p) { return p.red && p.LowerHalf(); },
-     [](Game& g) { GoTo(g, "city", "duvave1"); }},
-    {"duvave1", [](const Game&, const Probe& p) { return p.red && p.UpperHalf() && 300 < p.mx && p.mx < 400; },
-     [](Game& g) { GoTo(g, "duvave2", "s"); }},
-    {"duvave1", [](const Game& g, const Probe& p) { return p.red && p.UpperHalf() && bool(g.AccessLab); },
-     [](Game& g) { GoTo(g, "duvavelab1", "duvave1"); }},
-
-    {"duvave2", [](const Game&, const Probe& p) { return p.red && p.LowerHalf(); },
-     [](Game& g) { GoTo(g, "duvave1", "duvave1"); }},
-    {"duvave2", [](const Game& g, const Probe& p) { return p.red && p.UpperHalf() && HasCard(g); },
-     [](Game& g) {
-       StartMessage(g, kLabOpenedMessage);
-       g.AccessLab = true;
-     }},
-    {"duvave2", [](const Game&, const Probe& p) { return p.red && p.UpperHalf(); },
-     [](Game& g) { StartMessage(g, kNoCardMessage); }},
-
-    {"duvavelab1", [](const Game&, const Probe& p) { return p.red && p.LowerHalf() && p.mx < 120; },
-     [](Game& g) { GoTo(g, "duvave1", "duvave1"); }},
-    {"duvavelab1", [](const Game&, const Probe& p) { return p.red && p.LowerHalf(); },
-     [](Game& g) { GoTo(g, "duvavelab3", "s"); }},
-    {"duvavelab1", [](const Game&, const Probe& p) { return p.red && p.UpperHalf() && p.mx < 300; },
-     [](Game& g) { GoTo(g, "duvavelab3", "s"); }},
-    {"duvavelab1", [](const Game&, const Probe& p) { return p.red && p.UpperHalf(); },
-     [](Game& g) { GoTo(g, "duvavelab2", "s"); }},
-
-    {"duvavelab2", [](const Game&, const Probe& p) { return p.red; },
-     [](Game& g) { GoTo(g, "duvavelab1", "duvavelab2"); }},
-
-    {"duvavelab3", [](const Game&, const Probe& p) { return p.red; }, [](Game& g) { GoTo(g, "duvavelab1", "r"); }},
-};
-
-// A move to a location later in this order is tested again in the same call.
-constexpr std::array<std::string_view, 10> kCheckOrder = {"city",       "powerplant1", "powerplant2", "powerplant3",
-                                                          "hut",        "duvave1",     "duvave2",     "duvavelab1",
-                                                          "duvavelab2", "duvavelab3"};
+void Act(Game& g, const TriggerRow& row) {
+  if (row.experience) g.Experience = double(int64_t(g.Experience)) + row.experience;
+  if (row.gives) Give(g, *row.gives);
+  if (!row.message_text.empty()) StartMessage(g, row.message_text);
+  if (!row.go.empty()) {
+    g.GamePhase = row.go;
+    LoadLocation(g, row.entry);
+  }
+}
 
 }  // namespace
 
+bool InTriggerArea(const TriggerRow& row, double mx, double my, float hw, float hh) {
+  // A position exactly on a half line lies in neither half.
+  switch (row.half) {
+    case Half::Any: break;
+    case Half::Left:
+      if (!(mx < hw)) return false;
+      break;
+    case Half::Right:
+      if (!(mx > hw)) return false;
+      break;
+    case Half::Upper:
+      if (!(my < hh)) return false;
+      break;
+    case Half::Lower:
+      if (!(my > hh)) return false;
+      break;
+  }
+  return (!row.mx_above || mx > *row.mx_above) && (!row.mx_below || mx < *row.mx_below) &&
+         (!row.my_above || my > *row.my_above) && (!row.my_below || my < *row.my_below);
+}
+
 void CheckMapTriggers(Game& g) {
-  for (std::string_view location : kCheckOrder) {
-    if (g.GamePhase != location) continue;
+  // A move to a location later in the table's order is tested again in the same call.
+  for (const LocationInfo& location : Locations()) {
+    if (g.GamePhase != location.name) continue;
     Probe probe = ReadProbe(g);
-    for (const TriggerRow& row : kTriggers) {
-      if (row.location != location || !row.holds(g, probe)) continue;
-      row.act(g);
+    for (const TriggerRow& row : location.triggers) {
+      if (!RowHolds(g, probe, row)) continue;
+      Act(g, row);
       break;
     }
   }
