@@ -9,7 +9,12 @@ def check_walk(loc):
     spec = R.WALK_BOSS
     if loc.name != spec['location']:
         return []
-    view, _ = R.arrival(loc.name, 'city')
+    # The first visit may come through any entry: the walk must end from each arrival's view.
+    views = sorted({v for entry, v, _ in R.arrivals_of(loc.name) if (loc.name, entry) not in R.NO_ENEMIES_FROM})
+    return [f for view in views for f in _walk_from(loc, spec, view)]
+
+
+def _walk_from(loc, spec, view):
     (x, y), (tx, ty) = spec['start'], spec['target']
     angle = math.atan((x - tx) / (y - ty))
     start = (x - view[0], y - view[1])
@@ -32,10 +37,11 @@ def check_fight(loc):
     scroll_x = loc.w > R.PLAY_W + R.SCROLL_MARGIN
     vx_lo = min(v[0] for v in views) if not scroll_x else R.PLAY_W + R.SCROLL_MARGIN - loc.w - R.MAX_STEP
     vx_hi = max(v[0] for v in views)
-    # patrol x (play area) W/4..3W/4 in every horizontal view, at map y = H/3
+    # patrol x (play area) W/4..3W/4 in every horizontal view, at map y = H / height_divisor
     x0 = int(loc.w * 0.25 - vx_hi - R.BOSS_RADIUS)
     x1 = int(math.ceil(loc.w * 0.75 - vx_lo + R.BOSS_RADIUS))
-    y0, y1 = int(loc.h / 3 - R.BOSS_RADIUS), int(math.ceil(loc.h / 3 + R.BOSS_RADIUS))
+    line = loc.h / R.FIGHT_BOSS['height_divisor']
+    y0, y1 = int(line - R.BOSS_RADIUS), int(math.ceil(line + R.BOSS_RADIUS))
     band = loc.classes[max(y0, 0):y1 + 1, max(x0, 0):x1 + 1]
     out = []
     if x0 < 0 or x1 >= loc.w:

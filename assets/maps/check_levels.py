@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Proves that the generated location pictures and masks fit the game's tables.
 
-    /usr/bin/python3 check_levels.py --data-dir DIR     check the ten locations
+    /usr/bin/python3 check_levels.py --data-dir DIR     check every location
     /usr/bin/python3 check_levels.py --data-dir DIR --self-test
 """
 import argparse

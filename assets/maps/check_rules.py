@@ -107,7 +107,7 @@ def check_chains(loc):
     red_wide = loc.near('red', 2) | loc.red
     order = R.TRIGGER_ORDER
     for act, name in enumerate(R.ACTIONS[loc.name]):
-        if name not in order or order.index(name) <= order.index(loc.name):
+        if not R.is_move(loc.name, name) or order.index(name) <= order.index(loc.name):
             continue
         hit = np.zeros((loc.h, loc.w), bool)
         for a, ys, xs in red_areas(loc):

@@ -1,17 +1,18 @@
-"""The game's fixed facts about its ten locations, as the map checker needs them.
+"""The game's fixed facts about its locations, as the map generator and checker need them.
+
+They are read from ../locations.json, the table the game builds in, the build takes its list of
+pictures and masks from, and the autopilot plays by; only the checker's own tolerances are here.
 
 Positions called "play" are pixels of the 800 x 528 play area; a view (vx, vy)
 is where the picture's top-left corner lies in the play area (zero or
 negative), so the map position of a play position p is p - view.
 """
+import json
+import os
+
 import numpy as np
 
-LOCATIONS = ['city', 'hut', 'powerplant1', 'powerplant2', 'powerplant3',
-             'duvave1', 'duvave2', 'duvavelab1', 'duvavelab2', 'duvavelab3']
-
-# The order in which the trigger check visits the locations within one pass.
-TRIGGER_ORDER = ['city', 'powerplant1', 'powerplant2', 'powerplant3', 'hut',
-                 'duvave1', 'duvave2', 'duvavelab1', 'duvavelab2', 'duvavelab3']
+TABLE_FILE = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, 'locations.json')
 
 PLAY_W, PLAY_H = 800, 528
 PLAYER_RADIUS = 15
@@ -22,35 +23,135 @@ SCROLL_NEAR, SCROLL_FAR = 150, 170      # scroll bands from each play-area edge 
 SCROLL_NEAR_Y, SCROLL_FAR_Y = 130, 150  # and (y)
 SCROLL_MARGIN = 5
 MAX_STEP = 6.5                           # fastest move in one pass (a bounce)
+WALK_MAX_PASSES = 150                    # the walking boss must meet a wall or red by then
+
+HALVES = ('left', 'right', 'upper', 'lower')
+HOLDINGS = ('key', 'card', 'lab')
+BANDS = ('mx_above', 'mx_below', 'my_above', 'my_below')
+MESSAGES = ('locked_plant', 'card_found', 'key_found', 'lab_opened', 'no_card')
+
+
+class TableError(Exception):
+    pass
+
+
+def _object(value, where, required, optional=()):
+    if not isinstance(value, dict):
+        raise TableError(f'{where}: must be an object')
+    for key in value:
+        if key not in required and key not in optional:
+            raise TableError(f'{where}: unknown key "{key}"')
+    for key in required:
+        if key not in value:
+            raise TableError(f'{where}: needs "{key}"')
+    return value
+
+
+def _point(value, where):
+    if not (isinstance(value, list) and len(value) == 2
+            and all(isinstance(v, int) and not isinstance(v, bool) for v in value)):
+        raise TableError(f'{where}: must be a point [x, y]')
+    return tuple(value)
+
+
+def _one_of(value, choices, where):
+    if value not in choices:
+        raise TableError(f'{where}: "{value}" is none of {", ".join(choices)}')
+    return value
+
+
+def _trigger(row, where, names):
+    _object(row, where, (), ('half', *BANDS, 'holding', 'lacking', 'experience', 'gives', 'message',
+                             'go', 'entry'))
+    out = {'half': _one_of(row['half'], HALVES, where + '.half') if 'half' in row else None,
+           'holding': _one_of(row['holding'], HOLDINGS, where) if 'holding' in row else None,
+           'lacking': _one_of(row['lacking'], HOLDINGS, where) if 'lacking' in row else None,
+           'experience': row.get('experience', 0),
+           'gives': _one_of(row['gives'], HOLDINGS, where) if 'gives' in row else None,
+           'message': _one_of(row['message'], MESSAGES, where) if 'message' in row else None,
+           'go': row.get('go'), 'entry': row.get('entry')}
+    for band in BANDS:
+        out[band] = row.get(band)
+    if ('go' in row) != ('entry' in row):
+        raise TableError(f'{where}: "go" and "entry" come together')
+    if out['go'] is not None and out['go'] not in names:
+        raise TableError(f'{where}.go: no location is called "{out["go"]}"')
+    return out
+
+
+def _location(loc, where):
+    _object(loc, where, ('name', 'picture', 'mask'), ('arrivals', 'enemies', 'kits', 'triggers'))
+    arrivals = []
+    for i, row in enumerate(loc.get('arrivals', [])):
+        at = f'{where}.arrivals[{i}]'
+        _object(row, at, ('entry', 'view', 'player'), ('places_enemies',))
+        arrivals.append({'entry': row['entry'], 'view': _point(row['view'], at + '.view'),
+                         'player': _point(row['player'], at + '.player'),
+                         'places_enemies': row.get('places_enemies', True)})
+    kits = []
+    for i, kit in enumerate(loc.get('kits', [])):
+        at = f'{where}.kits[{i}]'
+        _object(kit, at, ('slot', 'at'))
+        kits.append({'slot': kit['slot'], 'at': _point(kit['at'], at + '.at')})
+    return {'name': loc['name'], 'picture': loc['picture'], 'mask': loc['mask'],
+            'arrivals': arrivals,
+            'enemies': [_point(p, f'{where}.enemies[{i}]') for i, p in enumerate(loc.get('enemies', []))],
+            'kits': kits,
+            'triggers': loc.get('triggers', [])}
+
+
+def read_table(path=TABLE_FILE):
+    """The location table, every optional field filled in."""
+    with open(path, encoding='utf-8') as f:
+        raw = json.load(f)
+    _object(raw, 'the table', ('locations', 'start', 'walking_boss', 'boss_fight'))
+    locations = [_location(loc, f'locations[{i}]') for i, loc in enumerate(raw['locations'])]
+    names = [loc['name'] for loc in locations]
+    for i, loc in enumerate(locations):
+        loc['triggers'] = [_trigger(row, f'locations[{i}].triggers[{j}]', names)
+                           for j, row in enumerate(loc['triggers'])]
+    start = _object(raw['start'], 'start', ('location', 'view', 'player'))
+    walk = _object(raw['walking_boss'], 'walking_boss', ('location', 'start', 'target', 'speed', 'pose'))
+    fight = _object(raw['boss_fight'], 'boss_fight', ('location', 'width_divisor', 'height_divisor',
+                                                      'speed', 'pose', 'life', 'minions'))
+    for what, at in (('start', start), ('walking_boss', walk), ('boss_fight', fight)):
+        if at['location'] not in names:
+            raise TableError(f'{what}.location: no location is called "{at["location"]}"')
+    return {
+        'locations': locations,
+        'start': {'location': start['location'], 'view': _point(start['view'], 'start.view'),
+                  'player': _point(start['player'], 'start.player')},
+        'walking_boss': {'location': walk['location'], 'start': _point(walk['start'], 'walking_boss.start'),
+                         'target': _point(walk['target'], 'walking_boss.target'),
+                         'speed': walk['speed'], 'pose': walk['pose']},
+        'boss_fight': {**{k: fight[k] for k in ('location', 'width_divisor', 'height_divisor',
+                                                 'speed', 'pose', 'life')},
+                       'minions': [_point(p, f'boss_fight.minions[{i}]')
+                                   for i, p in enumerate(fight['minions'])]},
+    }
+
+
+TABLE = read_table()
+_BY_NAME = {loc['name']: loc for loc in TABLE['locations']}
+
+LOCATIONS = [loc['name'] for loc in TABLE['locations']]
+# The order in which the trigger check visits the locations within one pass: the table's.
+TRIGGER_ORDER = LOCATIONS
 
 
 def picture_file(name):
-    return name + '.jpg'
+    return _BY_NAME[name]['picture']
 
 
 def mask_file(name):
-    return 'duvavelab1collid.gif' if name == 'duvavelab1' else name + 'Collid.gif'
+    return _BY_NAME[name]['mask']
 
 
-# (location, entry, view, player); entry '*' is every other entry text.
-ARRIVALS = [
-    ('city', 'powerplant1', (-902, -1230), (438, 350)),
-    ('city', 'hut', (-440, -6), (613, 238)),
-    ('city', 'duvave1', (-226, -680), (355, 356)),
-    ('city', 'new game', (-6, -458), (171, 376)),
-    ('hut', '*', (-4, -4), (288, 350)),
-    ('powerplant1', 'powerplant2', (-351, -200), (639, 235)),
-    ('powerplant1', '*', (-4, -4), (175, 350)),
-    ('powerplant2', '*', (-4, -4), (171, 272)),
-    ('powerplant3', '*', (-4, -4), (171, 160)),
-    ('duvave1', 'city', (-4, -4), (360, 350)),
-    ('duvave1', '*', (-4, -4), (344, 160)),
-    ('duvave2', '*', (-4, -4), (336, 350)),
-    ('duvavelab1', 'duvavelab2', (-4, -4), (544, 154)),
-    ('duvavelab1', '*', (-4, -4), (171, 350)),
-    ('duvavelab2', '*', (-4, -75), (312, 350)),
-    ('duvavelab3', '*', (-4, -4), (171, 160)),
-]
+# (location, entry, view, player); entry '*' is every other entry text. A new game starts at the
+# start place, which the checker treats as one more arrival.
+ARRIVALS = [(loc['name'], row['entry'], row['view'], row['player'])
+            for loc in TABLE['locations'] for row in loc['arrivals']]
+ARRIVALS.append((TABLE['start']['location'], 'new game', TABLE['start']['view'], TABLE['start']['player']))
 
 
 def arrivals_of(location):
@@ -66,64 +167,63 @@ def arrival(location, entry):
     for row_entry, view, player in rows:
         if row_entry == '*':
             return view, player
-    return None   # "city" with any other entry keeps the current view
+    return None   # a location without a '*' arrival keeps the current view for other entries
 
 
 # Enemies placed on entry, play-area positions.
-ENEMIES = {
-    'powerplant1': [(144, 176), (160, 536)],
-    'powerplant2': [(248, 192), (248, 368), (200, 265)],
-    'powerplant3': [(72, 152), (224, 216)],
-    'hut': [(152, 176), (416, 264), (288, 320)],
-    'duvave1': [(416, 296), (296, 296), (216, 304), (488, 304)],
-    'duvavelab1': [(280, 384), (104, 264), (320, 312)],
-    'duvavelab2': [(160, 392), (456, 328), (440, 158), (216, 176)],
-    'duvavelab3': [(128, 216), (256, 112)],
-}
+ENEMIES = {loc['name']: list(loc['enemies']) for loc in TABLE['locations'] if loc['enemies']}
 # Entries after which no enemies are placed.
-NO_ENEMIES_FROM = {('powerplant1', 'powerplant2')}
+NO_ENEMIES_FROM = {(loc['name'], row['entry']) for loc in TABLE['locations']
+                   for row in loc['arrivals'] if not row['places_enemies']}
 
-# First-aid kits, map positions.
-KITS = {
-    'city': [(40, 200), (816, 1488), (1272, 1768)],
-    'hut': [(96, 176)],
-    'powerplant2': [(984, 248)],
-    'duvave1': [(544, 136)],
-    'duvavelab3': [(352, 144)],
-    'powerplant3': [(352, 304)],
-}
+# First-aid kits, map positions, in the order each location lists them.
+KITS = {loc['name']: [kit['at'] for kit in loc['kits']] for loc in TABLE['locations'] if loc['kits']}
 
 # The walk of the boss on its first appearance (play-area positions).
-WALK_BOSS = {'location': 'duvave1', 'start': (352, 232), 'target': (704, 80),
-             'speed': 3.0, 'max_passes': 150}
-# The boss room: patrol between W/4 and 3W/4 at play y = H/3 + view y.
-FIGHT_BOSS = {'location': 'duvavelab2'}
+WALK_BOSS = {'location': TABLE['walking_boss']['location'], 'start': TABLE['walking_boss']['start'],
+             'target': TABLE['walking_boss']['target'], 'speed': float(TABLE['walking_boss']['speed']),
+             'max_passes': WALK_MAX_PASSES}
+# The boss room: patrol between W/4 and 3W/4 at play y = H / height_divisor + view y.
+FIGHT_BOSS = dict(TABLE['boss_fight'])
+
+
+def _effect(row):
+    """What a red area does for a player who may hold anything: a move names its destination."""
+    if row['go'] is not None:
+        return row['go']
+    if row['gives'] is not None:
+        return row['gives']   # 'key', 'card' or 'lab' (the lab button)
+    return row['message'] or 'experience'
+
+
+def _area(row):
+    return (row['half'],) + tuple(row[band] for band in BANDS)
+
+
+def _area_rows(location):
+    """(row, action index) of the rows that can win by their place alone: a row with the same
+    area as one above it only acts on what the player holds (the locked plant, the card-less button)."""
+    seen, actions, out = set(), [], []
+    for row in _BY_NAME[location]['triggers']:
+        if _area(row) in seen:
+            continue
+        seen.add(_area(row))
+        effect = _effect(row)
+        if effect not in actions:
+            actions.append(effect)
+        out.append((row, actions.index(effect)))
+    return out, actions
+
 
 # What a red pixel does, per location; the move actions name their destination.
-ACTIONS = {
-    'city': ['powerplant1', 'duvave1', 'hut'],
-    'powerplant1': ['city', 'powerplant2', 'powerplant3'],
-    'powerplant2': ['powerplant1', 'card'],
-    'powerplant3': ['powerplant1'],
-    'hut': ['city', 'key'],
-    'duvave1': ['city', 'duvave2', 'duvavelab1'],
-    'duvave2': ['duvave1', 'button'],
-    'duvavelab1': ['duvave1', 'duvavelab3', 'duvavelab2'],
-    'duvavelab2': ['duvavelab1'],
-    'duvavelab3': ['duvavelab1'],
-}
-# Entry text handed to the destination for each move.
-MOVE_ENTRY = {
-    ('city', 'powerplant1'): 'r', ('city', 'duvave1'): 'city', ('city', 'hut'): 's',
-    ('powerplant1', 'city'): 'powerplant1', ('powerplant1', 'powerplant2'): 's',
-    ('powerplant1', 'powerplant3'): 's', ('powerplant2', 'powerplant1'): 'powerplant2',
-    ('powerplant3', 'powerplant1'): 'r', ('hut', 'city'): 'hut',
-    ('duvave1', 'city'): 'duvave1', ('duvave1', 'duvave2'): 's',
-    ('duvave1', 'duvavelab1'): 'duvave1', ('duvave2', 'duvave1'): 'duvave1',
-    ('duvavelab1', 'duvave1'): 'duvave1', ('duvavelab1', 'duvavelab3'): 's',
-    ('duvavelab1', 'duvavelab2'): 's', ('duvavelab2', 'duvavelab1'): 'duvavelab2',
-    ('duvavelab3', 'duvavelab1'): 'r',
-}
+ACTIONS = {name: _area_rows(name)[1] for name in LOCATIONS}
+# Entry text handed to the destination for each move (the first row to it).
+MOVE_ENTRY = {(loc['name'], row['go']): row['entry'] for loc in TABLE['locations']
+              for row in reversed(loc['triggers']) if row['go'] is not None}
+
+
+def is_move(location, action):
+    return any(row['go'] == action for row in _BY_NAME[location]['triggers'])
 
 
 def classify(location, mx, my, width, height):
@@ -131,23 +231,59 @@ def classify(location, mx, my, width, height):
     mx = np.asarray(mx, np.float64)
     my = np.asarray(my, np.float64)
     hw, hh = np.float32(width / 2), np.float32(height / 2)
-    left, right, upper, lower = mx < hw, mx > hw, my < hh, my > hh
-    everywhere = np.ones(np.broadcast(mx, my).shape, bool)
-    rows = {
-        'city': [my > 1480, (900 < my) & (my < 1100), everywhere],
-        'powerplant1': [left & (350 < my) & (my < 500), right & (312 < my) & (my < 520), everywhere],
-        'powerplant2': [left, right],
-        'powerplant3': [everywhere],
-        'hut': [lower, upper],
-        'duvave1': [lower, upper & (300 < mx) & (mx < 400), upper],
-        'duvave2': [lower, upper],
-        'duvavelab1': [lower & (mx < 120), lower, upper & (mx < 300), upper],
-        'duvavelab2': [everywhere],
-        'duvavelab3': [everywhere],
-    }[location]
-    # duvavelab1 has two rows leading to duvavelab3 and one to duvavelab2
-    codes = {'duvavelab1': [0, 1, 1, 2]}.get(location, list(range(len(rows))))
-    out = np.full(np.broadcast(mx, my).shape, -1, np.int32)
-    for cond, code in reversed(list(zip(rows, codes))):
-        out = np.where(cond, code, out)
+    shape = np.broadcast(mx, my).shape
+    halves = {'left': mx < hw, 'right': mx > hw, 'upper': my < hh, 'lower': my > hh}
+    out = np.full(shape, -1, np.int32)
+    taken = np.zeros(shape, bool)
+    for row, code in _area_rows(location)[0]:
+        cond = np.ones(shape, bool)
+        if row['half'] is not None:
+            cond &= halves[row['half']]
+        if row['mx_above'] is not None:
+            cond &= mx > row['mx_above']
+        if row['mx_below'] is not None:
+            cond &= mx < row['mx_below']
+        if row['my_above'] is not None:
+            cond &= my > row['my_above']
+        if row['my_below'] is not None:
+            cond &= my < row['my_below']
+        out = np.where(cond & ~taken, code, out)
+        taken |= cond
     return out
+
+
+def table_view():
+    """The table as read here, written out whole in the form the game's view takes (see
+    tests/location_table_test.py), with the files to make and the doors between locations."""
+    def arrival_view(row):
+        return {'entry': row['entry'], 'view': list(row['view']), 'player': list(row['player']),
+                'places_enemies': row['places_enemies']}
+
+    def trigger_view(row):
+        return {k: row[k] for k in ('half', *BANDS, 'holding', 'lacking', 'experience', 'gives',
+                                    'message', 'go', 'entry')}
+
+    locations = []
+    for name in LOCATIONS:
+        loc = _BY_NAME[name]
+        locations.append({
+            'name': name, 'picture': picture_file(name), 'mask': mask_file(name),
+            'arrivals': [arrival_view(r) for r in loc['arrivals']],
+            'enemies': [list(p) for p in ENEMIES.get(name, [])],
+            'kits': [{'slot': k['slot'], 'at': list(k['at'])} for k in loc['kits']],
+            'triggers': [trigger_view(r) for r in loc['triggers']],
+        })
+    start = TABLE['start']
+    return {
+        'locations': locations,
+        'start': {'location': start['location'], 'view': list(start['view']), 'player': list(start['player'])},
+        'walking_boss': {'location': WALK_BOSS['location'], 'start': list(WALK_BOSS['start']),
+                         'target': list(WALK_BOSS['target']), 'speed': int(WALK_BOSS['speed']),
+                         'pose': TABLE['walking_boss']['pose']},
+        'boss_fight': {**{k: FIGHT_BOSS[k] for k in ('location', 'width_divisor', 'height_divisor',
+                                                      'speed', 'pose', 'life')},
+                       'minions': [list(p) for p in FIGHT_BOSS['minions']]},
+        'files': [f for name in LOCATIONS for f in (picture_file(name), mask_file(name))],
+        'doors': [{'from': name, 'to': r['go'], 'needs': r['holding'], 'needs_not': r['lacking']}
+                  for name in LOCATIONS for r in _BY_NAME[name]['triggers'] if r['go'] is not None],
+    }
