@@ -5,14 +5,26 @@
 namespace cw::autopilot {
 namespace {
 
-// Which location each entry of the kit table lies in.
-constexpr const char* kKitLocations[] = {"city",        "city",    "city",       "hut",
-                                         "powerplant2", "duvave1", "duvavelab3", "powerplant3"};
 constexpr double kLowLife = 0.4;
 
-Goal Walk(const Game& g, const std::string& to, bool key, bool lab) {
+// Which location a kit entry lies in; empty for an entry no location uses.
+const std::string& KitLocation(size_t slot) {
+  static const std::vector<std::string> kWhere = [] {
+    std::vector<std::string> where;
+    for (const LocationInfo& location : Locations())
+      for (const KitPlace& kit : location.kits) {
+        if (where.size() <= size_t(kit.slot)) where.resize(size_t(kit.slot) + 1);
+        where[size_t(kit.slot)] = location.name;
+      }
+    return where;
+  }();
+  static const std::string kNowhere;
+  return slot < kWhere.size() ? kWhere[slot] : kNowhere;
+}
+
+Goal Walk(const Game& g, const std::string& to, const Holdings& holds) {
   Goal goal;
-  std::string hop = NextHop(g.GamePhase, to, key, lab);
+  std::string hop = NextHop(g.GamePhase, to, holds);
   goal.red = {Effect::Move, hop};
   goal.why = "walk from " + g.GamePhase + " to " + hop + " on the way to " + to;
   return goal;
@@ -32,7 +44,7 @@ bool HasCard(const Game& g) { return g.e.imgCard->visible; }
 
 Point BossPerch(const Game& g) {
   const double w = g.e.picHelp_city_base->width, h = g.e.picHelp_city_base->height;
-  return {w * 0.70, h / 3 - 72};
+  return {w * 0.70, h / TheLocationTable().boss_fight.height_divisor - 72};
 }
 
 void BossPatrolArea(const Game& g, double margin, Point& top_left, Point& bottom_right) {
@@ -52,7 +64,7 @@ std::optional<Goal> KitGoal(const Game& g, double fraction) {
   double best_d = 1e18;
   for (size_t i = 0; i < g.FirstAidKits.size(); ++i) {
     const KitRecord& kit = g.FirstAidKits[i];
-    if (kit.state != 'x' || g.GamePhase != kKitLocations[i]) continue;
+    if (kit.state != 'x' || g.GamePhase != KitLocation(i)) continue;
     double d = std::hypot(kit.x.get() - mx, kit.y.get() - my);
     if (d >= best_d) continue;
     best_d = d;
@@ -67,20 +79,25 @@ std::optional<Goal> KitGoal(const Game& g, double fraction) {
 
 Goal NextGoal(const Game& g, const Progress& progress, bool kits) {
   if (auto kit = kits ? KitGoal(g, kLowLife) : std::nullopt) return *kit;
-  const bool key = HasKey(g), card = HasCard(g), lab = bool(g.AccessLab);
+  const Holdings holds{HasKey(g), HasCard(g), bool(g.AccessLab)};
   const std::string& here = g.GamePhase;
-  if (!key) return here == "hut" ? Take(Effect::Key, "pick up the key") : Walk(g, "hut", key, lab);
-  if (!card)
-    return here == "powerplant2" ? Take(Effect::Card, "pick up the access card") : Walk(g, "powerplant2", key, lab);
+  static const std::string kKeyPlace = WhereGiven(Holding::Key), kCardPlace = WhereGiven(Holding::Card),
+                           kButtonPlace = WhereGiven(Holding::Lab);
+  const LocationTable& world = TheLocationTable();
+  if (!holds.key) return here == kKeyPlace ? Take(Effect::Key, "pick up the key") : Walk(g, kKeyPlace, holds);
+  if (!holds.card)
+    return here == kCardPlace ? Take(Effect::Card, "pick up the access card") : Walk(g, kCardPlace, holds);
+  // Saved and loaded again where every game starts.
   if (!progress.saved || !progress.loaded) {
-    if (here != "city") return Walk(g, "city", key, lab);
+    if (here != world.start.location) return Walk(g, world.start.location, holds);
     Goal goal;
     goal.kind = progress.saved ? Goal::Kind::LoadGame : Goal::Kind::SaveGame;
     goal.why = progress.saved ? "load the game" : "save the game";
     return goal;
   }
-  if (!lab) return here == "duvave2" ? Take(Effect::Button, "press the lab button") : Walk(g, "duvave2", key, lab);
-  if (here != "duvavelab2") return Walk(g, "duvavelab2", key, lab);
+  if (!holds.lab)
+    return here == kButtonPlace ? Take(Effect::Button, "press the lab button") : Walk(g, kButtonPlace, holds);
+  if (here != world.boss_fight.location) return Walk(g, world.boss_fight.location, holds);
   Goal goal;
   goal.kind = Goal::Kind::Boss;
   goal.point = BossPerch(g);
