@@ -332,7 +332,8 @@ src=$(unpack nlohmann-json3)
 cmake_build nlohmann-json "$src" -DJSON_BuildTests=OFF -DJSON_Install=ON
 licences nlohmann-json "$src"
 
-# SDL_image, SDL_mixer and SDL_ttf write a .pc file for shared builds only.
+# SDL_image, SDL_mixer and SDL_ttf write a .pc file for shared builds only. The archive goes by
+# its path: emcc takes a bare -lSDL2_mixer for its own SDL_mixer port and tries to download it.
 pc_for_static() {
   local name=$1 pkg=$2 desc=$3 requires=$4 ver
   [ -f "$prefix/lib/pkgconfig/$name.pc" ] && return
@@ -348,7 +349,7 @@ Name: $name
 Description: $desc
 Version: $ver
 Requires: $requires
-Libs: -L\${libdir} -l$name
+Libs: \${libdir}/lib$name.a
 Cflags: -I\${includedir}/SDL2
 EOF
 }
