@@ -278,7 +278,9 @@ TEST_F(BossLifeBarTest, TheBarIsTwicePerLifePointWide) {
   for (int y = 0; y < 528; ++y)
     for (int x = 0; x < 800; ++x) {
       bool inside = x < 100 && y < bar_height;
-      if (!inside) ASSERT_EQ(with.Get(x, y), without.Get(x, y)) << x << "," << y;
+      if (!inside) {
+        ASSERT_EQ(with.Get(x, y), without.Get(x, y)) << x << "," << y;
+      }
       changed_inside += inside && with.Get(x, y) != without.Get(x, y);
     }
   EXPECT_GT(changed_inside, 0);

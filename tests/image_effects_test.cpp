@@ -133,8 +133,12 @@ TEST(FoxRotateTest, FortyFiveDegreesLeavesNoHoles) {
   for (int y = 0; y < 30; ++y) {
     for (int x = 0; x < 30; ++x) {
       const double d = std::fabs(x + 0.5 - 15) + std::fabs(y + 0.5 - 15);
-      if (d <= 6.5) EXPECT_EQ(7u, dst.Get(x, y)) << x << "," << y;
-      if (d >= 7.6) EXPECT_EQ(kBack, dst.Get(x, y)) << x << "," << y;
+      if (d <= 6.5) {
+        EXPECT_EQ(7u, dst.Get(x, y)) << x << "," << y;
+      }
+      if (d >= 7.6) {
+        EXPECT_EQ(kBack, dst.Get(x, y)) << x << "," << y;
+      }
     }
   }
 }

@@ -46,7 +46,9 @@ struct Monkey {
       ASSERT_TRUE(e.pose >= 1 && e.pose <= 3) << e.pose;
     }
     for (size_t j = 1; j < g.Shots.size(); ++j)
-      if (g.Shots[j].state == "x") ASSERT_TRUE(std::isfinite(g.Shots[j].x) && std::isfinite(g.Shots[j].y));
+      if (g.Shots[j].state == "x") {
+        ASSERT_TRUE(std::isfinite(g.Shots[j].x) && std::isfinite(g.Shots[j].y));
+      }
     ASSERT_TRUE(double(g.charPhase) >= 1 && double(g.charPhase) <= 3);
     // A fault may end a pass now and then, never pass after pass.
     if (g.passes != last_passes) {
