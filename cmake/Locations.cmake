@@ -20,8 +20,7 @@ endforeach()
 add_executable(cinderwake_location_check ${CMAKE_SOURCE_DIR}/cmake/locations/check_locations.cpp
                                          ${CMAKE_SOURCE_DIR}/src/world/location_file.cpp)
 target_include_directories(cinderwake_location_check PRIVATE ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(cinderwake_location_check PRIVATE nlohmann_json::nlohmann_json)
-target_compile_options(cinderwake_location_check PRIVATE -Wall -Wextra)
+target_link_libraries(cinderwake_location_check PRIVATE nlohmann_json::nlohmann_json cinderwake_warnings)
 set(CW_CHECKED_LOCATION_TABLE ${CMAKE_BINARY_DIR}/generated/locations.json)
 add_custom_command(
   OUTPUT ${CW_CHECKED_LOCATION_TABLE}
