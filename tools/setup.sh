@@ -21,5 +21,6 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+# CINDERWAKE_WERROR=ON in the environment (as CI sets it) makes every compiler warning an error.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCINDERWAKE_WERROR="${CINDERWAKE_WERROR:-OFF}" "$@"
 cmake --build build -j2
