@@ -8,6 +8,7 @@
 #include "play/life_and_levels.h"
 #include "play/play_area.h"
 #include "runtime/angles.h"
+#include "runtime/trig.h"
 #include "world/location_catalogue.h"
 
 namespace cw {
@@ -27,8 +28,8 @@ void DrawBoss(Game& g) {
 // The scripted walk: straight on until the boss steps onto a wall or a trigger.
 void Walk(Game& g) {
   double s = Value(g.BossSpeed);
-  g.BossX = g.BossX - s * std::sin(g.BossAngle);
-  g.BossY = g.BossY - s * std::cos(g.BossAngle);
+  g.BossX = g.BossX - s * Sin(g.BossAngle);
+  g.BossY = g.BossY - s * Cos(g.BossAngle);
   uint32_t under = MaskAt(g, g.BossX, g.BossY);
   if (under == kCyan || under == kRed) g.MoveBoss = false;  // still drawn on this pass
   StepWalkPose(g.BossTick, g.BossPose, g.BossPoseStep);
@@ -49,7 +50,7 @@ void Patrol(Game& g) {
 // The aim points at the player only while the player is below the boss.
 void Aim(Game& g) {
   double dy = g.BossY - g.My_y;
-  if (dy != 0) g.BossAngle = std::atan((g.BossX - g.My_x) / dy);  // level with the player: keep the last aim
+  if (dy != 0) g.BossAngle = Atan((g.BossX - g.My_x) / dy);  // level with the player: keep the last aim
 }
 
 void CallMinions(Game& g) {
@@ -79,8 +80,8 @@ void LaunchShot(Game& g) {
 }
 
 void FlyShot(Game& g) {
-  g.BossShotX = g.BossShotX + g.BossShotSpeed * std::sin(g.BossShotAngle);
-  g.BossShotY = g.BossShotY + g.BossShotSpeed * std::cos(g.BossShotAngle);
+  g.BossShotX = g.BossShotX + g.BossShotSpeed * Sin(g.BossShotAngle);
+  g.BossShotY = g.BossShotY + g.BossShotSpeed * Cos(g.BossShotAngle);
   g.BossShotTicks = g.BossShotTicks + 1;
   if (g.BossShotTicks >= kShotAge) g.BossOnShot = false;
   // Tested also on the pass that ended the flight.

@@ -11,6 +11,7 @@
 #include "play/life_and_levels.h"
 #include "play/play_area.h"
 #include "runtime/angles.h"
+#include "runtime/trig.h"
 
 namespace cw {
 namespace {
@@ -21,7 +22,7 @@ namespace {
 bool AimAtPlayer(const Game& g, ActorRecord& enemy) {
   double dx = enemy.x - g.My_x, dy = enemy.y - g.My_y;
   if (dy != 0) {
-    enemy.heading = std::atan(dx / dy);
+    enemy.heading = Atan(dx / dy);
   } else if (dx != 0) {
     enemy.heading = dx > 0 ? std::numbers::pi / 2 : -std::numbers::pi / 2;
   } else {
@@ -33,11 +34,11 @@ bool AimAtPlayer(const Game& g, ActorRecord& enemy) {
 void Walk(const Game& g, ActorRecord& enemy, double k) {
   // The heading only gives the line; which way along it depends on where the player is.
   if (g.My_y > enemy.y) {
-    enemy.x = enemy.x + k * std::sin(enemy.heading);
-    enemy.y = enemy.y + k * std::cos(enemy.heading);
+    enemy.x = enemy.x + k * Sin(enemy.heading);
+    enemy.y = enemy.y + k * Cos(enemy.heading);
   } else {
-    enemy.x = enemy.x - k * std::sin(enemy.heading);
-    enemy.y = enemy.y - k * std::cos(enemy.heading);
+    enemy.x = enemy.x - k * Sin(enemy.heading);
+    enemy.y = enemy.y - k * Cos(enemy.heading);
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "actors/enemy_kinds.h"
 #include "play/play_area.h"
+#include "runtime/trig.h"
 
 namespace cw {
 
@@ -21,8 +22,8 @@ void SpawnEnemies(Game& g) {
   if (g.ramenoX <= 100) g.ramenoX = 100;
   if (g.Rnd() * 2 > 1) g.ramenoX = -g.ramenoX;
 
-  double x = g.My_x + g.ramenoX * std::sin(g.uholX);
-  double y = g.My_y + g.ramenoX * std::cos(g.uholX);
+  double x = g.My_x + g.ramenoX * Sin(g.uholX);
+  double y = g.My_y + g.ramenoX * Cos(g.uholX);
   bool on_wall = MaskAt(g, x, y) == kCyan;
   if (on_wall || g.Enemycount >= g.MaxEnemy + double(g.Level)) return;
 

@@ -5,6 +5,7 @@
 #include "actors/walk_pose.h"
 #include "play/game.h"
 #include "runtime/angles.h"
+#include "runtime/trig.h"
 
 namespace cw {
 namespace {
@@ -19,8 +20,8 @@ constexpr int kWalkThroughWalls = 25;  // Ultimate from which walls are ignored
 float SpeedLimit(const Game& g) { return float(g.Vitality.get()) / 10.0f + 3.0f; }
 float BounceSpeed(const Game& g) { return float(g.Vitality.get()) / 10.0f + 4.0f; }
 
-double StepX(const Game& g) { return g.r * std::sin(g.u); }
-double StepY(const Game& g) { return g.r * std::cos(g.u); }
+double StepX(const Game& g) { return g.r * Sin(g.u); }
+double StepY(const Game& g) { return g.r * Cos(g.u); }
 
 // Reads the mask as the previous pass left it in picCity_Collid.
 bool OnWall(const Game& g) {

@@ -4,6 +4,7 @@
 
 #include "actors/collision.h"
 #include "play/play_area.h"
+#include "runtime/trig.h"
 
 namespace cw {
 namespace {
@@ -16,8 +17,8 @@ constexpr int kShotMoves = 50;
 void MoveShot(Game& g, ActorRecord& shot) {
   double step = shot.step;
   double s = double((step > 0) - (step < 0)) * kShotSpeed;
-  shot.x = shot.x + s * std::sin(shot.heading);
-  shot.y = shot.y + s * std::cos(shot.heading);
+  shot.x = shot.x + s * Sin(shot.heading);
+  shot.y = shot.y + s * Cos(shot.heading);
   shot.tick = shot.tick + 1;
   if (!(shot.tick < kShotMoves && MaskAt(g, shot.x, shot.y) != kCyan)) shot.state = "";
   ShiftWithMap(g, shot.x, shot.y);

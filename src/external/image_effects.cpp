@@ -5,6 +5,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "runtime/trig.h"
+
 namespace cw {
 namespace {
 
@@ -48,7 +50,7 @@ constexpr int64_t kOne = int64_t(1) << kFrac;
 void RotateInto(Surface& dst, int x, int y, const Surface& src, uint32_t key, double angleDegrees) {
   const double turn = std::isfinite(angleDegrees) ? std::fmod(angleDegrees, 360.0) : 0.0;
   const double rad = turn * std::numbers::pi / 180.0;
-  const double c = std::cos(rad), s = std::sin(rad);
+  const double c = Cos(rad), s = Sin(rad);
   const int64_t cosF = std::llround(c * double(kOne));
   const int64_t sinF = std::llround(s * double(kOne));
 

@@ -6,6 +6,7 @@
 
 #include "external/image_effects.h"
 #include "play/game.h"
+#include "runtime/trig.h"
 
 namespace cw {
 
@@ -14,8 +15,8 @@ inline uint32_t MaskAt(const Game& g, double x, double y) { return g.e.picCity_C
 
 // When the map scrolled this pass, things on it move back by the player's step to stay in place.
 inline void ShiftWithMap(const Game& g, double& x, double& y) {
-  if (g.CharCollisionX) x = x - g.r * std::sin(g.u);
-  if (g.CharCollisionY) y = y - g.r * std::cos(g.u);
+  if (g.CharCollisionX) x = x - g.r * Sin(g.u);
+  if (g.CharCollisionY) y = y - g.r * Cos(g.u);
 }
 
 inline void DrawSprite(Game& g, const Element& sprite, double x, double y, uint32_t key_colour, double degrees,

@@ -7,6 +7,7 @@
 #include "actors/enemy_kinds.h"
 #include "play/game.h"
 #include "runtime/angles.h"
+#include "runtime/trig.h"
 #include "world/location_catalogue.h"
 
 namespace cw {
@@ -34,7 +35,7 @@ void SetUpWalkingBoss(Game& g, const WalkingBossSetUp& walk) {
   g.BossPoseStep = 1;
   g.BossTargetX = walk.target.x;
   g.BossTargetY = walk.target.y;
-  g.BossAngle = std::atan((g.BossX - walk.target.x) / (g.BossY - walk.target.y));
+  g.BossAngle = Atan((g.BossX - walk.target.x) / (g.BossY - walk.target.y));
   g.BossTurn = 90 - Degrees(std::fabs(g.BossAngle));
   g.MoveBoss = true;
   g.Duvave1Entered = true;
