@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "play/game.h"
+#include "play/life_and_levels.h"
 #include "progression/reset_game.h"
 #include "screens_fixtures.h"
 
@@ -140,6 +141,35 @@ TEST_F(AbilitiesOkTest, NewLevelBonusStopsAtTheCap) {
   g.Life = 170;
   Command11_Click(g);
   EXPECT_EQ(180, g.Life.get());
+}
+
+TEST_F(AbilitiesOkTest, NewLevelBonusStopsAtTheLimitOfLife) {
+  g.e.lblStrenght->caption = "2000";  // a cap far above what Life can hold
+  g.e.lblLevel->caption = "3";
+  g.blnNewLevel = true;
+  g.Life = 32760;
+  t.Key(kKeyEnter, '\r');
+  EXPECT_EQ(32767, g.Life.get());
+  EXPECT_FALSE(g.e.picRPG->visible);
+  EXPECT_FALSE(g.blnNewLevel);
+  EXPECT_GT(g.passes, 0);
+}
+
+TEST_F(AbilitiesOkTest, ANewLevelAtTheLastLevelStaysThere) {
+  g.Level = 32767;
+  g.e.lblLevel->caption = "32767";
+  g.e.lblPoints->caption = "0";
+  g.Experience = 100;  // the threshold
+  CheckNewLevel(g);
+  EXPECT_EQ("32767", g.e.lblLevel->caption);
+  EXPECT_EQ("5", g.e.lblPoints->caption);
+  EXPECT_TRUE(g.e.picRPG->visible);
+  t.Key(kKeyEnter, '\r');
+  EXPECT_FALSE(g.e.picRPG->visible);
+  EXPECT_EQ(32767, g.Level.get());
+  EXPECT_EQ(100, g.Life.get());  // the bonus stops at 32767, then the cap of 100
+  EXPECT_FALSE(g.blnNewLevel);
+  EXPECT_GT(g.passes, 0);
 }
 
 TEST_F(AbilitiesOkTest, CapCountsVitalityInFifties) {

@@ -78,6 +78,14 @@ TEST_F(KitsTest, LifeStopsAtTheLimitOfItsField) {
   EXPECT_EQ(kit0().state, ' ');
 }
 
+TEST_F(KitsTest, ACapBelowWhatLifeCanHoldStopsLifeAtItsLimit) {
+  g.Strength = -2000;  // from an edited saved game: a cap of -39900
+  g.Life = 50;
+  UpdateFirstAidKits(g);
+  EXPECT_EQ(int64_t(g.Life), -32768);
+  EXPECT_EQ(kit0().state, 'x');
+}
+
 TEST_F(KitsTest, TheKitIsReachedFrom23Pixels) {
   g.Life = 50;
   g.My_x = 140 + 23;

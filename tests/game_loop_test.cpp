@@ -202,22 +202,22 @@ TEST_F(FaultInAPass, MissingPictureAbandonsTheRestOfThePassOnly) {
   EXPECT_EQ(g.passes, 3);
 }
 
-TEST_F(FaultInAPass, OverflowAbandonsTheRestOfThePassOnly) {
+TEST_F(FaultInAPass, TheKeyAtTheExperienceLimitIsTakenAndThePassRunsWhole) {
   g.GamePhase = "hut";
   LoadLocation(g, "r");  // the player stands at (288, 350), map (292, 354): the upper half of 900
   g.Experience = 2147483600;
-  g.e.picCity_Collid->buffer.Set(288, 350, kRed);  // the key: 50 more points do not fit in 32 bits
+  g.e.picCity_Collid->buffer.Set(288, 350, kRed);  // the key: 50 more points stop at the 32-bit limit
   MarkPlayArea();
   RunGameFrame(g);
-  EXPECT_EQ(int64_t(g.Experience), 2147483600);
-  EXPECT_FALSE(g.e.imgKey->visible);
-  EXPECT_EQ(g.e.picCity_base->buffer.Get(0, 0), kMarker);
-  EXPECT_EQ(platform.presents, 0);
+  EXPECT_EQ(int64_t(g.Experience), INT32_MAX);
+  EXPECT_TRUE(g.e.imgKey->visible);
+  EXPECT_EQ(g.e.picCity_base->buffer.Get(0, 0), PictureColourOf("hut"));
+  EXPECT_EQ(platform.presents, 1);
 
   g.e.picCity_Collid->buffer.Set(288, 350, kOpenGround);
   RunGameFrame(g);
-  EXPECT_EQ(g.e.picCity_base->buffer.Get(0, 0), PictureColourOf("hut"));
-  EXPECT_EQ(platform.presents, 1);
+  EXPECT_EQ(int64_t(g.Experience), INT32_MAX);
+  EXPECT_EQ(platform.presents, 2);
 }
 
 // --- The loop: pacing, yields, music and focus ---

@@ -122,6 +122,17 @@ TEST_F(LifeTest, LifeAndExperienceStopAtTheLimitsOfTheirFields) {
   EXPECT_EQ(int64_t(g.Experience), INT32_MAX);
 }
 
+TEST_F(LifeTest, TheShownLevelStopsAtTheLimitsOfLevel) {
+  g.e.lblLevel->caption = "32766";
+  ChangeLevel(g, 1);
+  EXPECT_EQ(g.e.lblLevel->caption, "32767");
+  ChangeLevel(g, 1);
+  EXPECT_EQ(g.e.lblLevel->caption, "32767");
+  g.e.lblLevel->caption = "-32767";
+  ChangeLevel(g, -5);
+  EXPECT_EQ(g.e.lblLevel->caption, "-32768");
+}
+
 TEST_F(LifeTest, ANewLevelAtExactlyTheThreshold) {
   g.e.lblLevel->caption = "1";
   g.e.lblPoints->caption = "0";

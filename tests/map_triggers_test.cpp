@@ -322,10 +322,19 @@ TEST_F(MapTriggers, MoveToAnEarlierLocationWaitsForTheNextCall) {
   ExpectAt("hut", -4, -4, 288, 350);
 }
 
-TEST_F(MapTriggers, ExperienceOverflowFaults) {
+TEST_F(MapTriggers, KeyAndCardBonusesStopAtTheExperienceLimit) {
   g.Experience = 2147483600;
   StandOn("hut", 300, 100);
-  EXPECT_THROW(Check(), OverflowFault);
+  EXPECT_NO_THROW(Check());
+  EXPECT_EQ(int64_t(g.Experience), INT32_MAX);
+  EXPECT_TRUE(g.e.imgKey->visible);
+  ExpectMessage("You find the key ! ");
+
+  g.Experience = 2147483600;
+  StandOn("powerplant2", 500.5, 100);
+  EXPECT_NO_THROW(Check());
+  EXPECT_EQ(int64_t(g.Experience), INT32_MAX);
+  EXPECT_TRUE(g.e.imgCard->visible);
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ void HandlePresentKit(Game& g, KitRecord& kit) {
     float cap = MaxLifeHundredLast(g);
     if (double(cap) < double(g.Life)) {
       // Life that would go over the cap stops there, and the kit stays for later.
-      g.Life = double(cap);
+      ChangeLife(g, double(cap) - double(g.Life));
       kit.state = 'x';
       kit.takenAt = 0;
     }

@@ -25,6 +25,11 @@ void ChangeExperience(Game& g, double change) {
   g.Experience = Saturate(double(g.Experience) + change, INT32_MIN, INT32_MAX);
 }
 
+void ChangeLevel(Game& g, double change) {
+  Element* label = g.e.lblLevel;
+  label->caption = NumberText(Saturate(double(Value(label->caption)) + change, INT16_MIN, INT16_MAX));
+}
+
 void ApplyShotKill(Game& g, const EnemyKind& kind) {
   ChangeExperience(g, kind.reward);
   // Tested before healing, so a kill at full life can lift Life above the maximum.
@@ -47,7 +52,7 @@ void CheckNewLevel(Game& g) {
   if (!(g.Experience >= g.ExperienceNeeded)) return;
   g.blnNewLevel = true;
   g.ExperienceNeeded = Saturate(double(g.ExperienceNeeded) * 2, INT32_MIN, INT32_MAX);
-  AddToCaption(g.e.lblLevel, 1);
+  ChangeLevel(g, 1);
   AddToCaption(g.e.lblPoints, 5);
   g.blnGame = false;
   g.ui.Show(g.e.picRPG);

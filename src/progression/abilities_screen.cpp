@@ -3,6 +3,7 @@
 #include "platform/key_codes.h"
 #include "play/game.h"
 #include "play/game_loop.h"
+#include "play/life_and_levels.h"
 #include "play/life_cap.h"
 
 namespace cw {
@@ -31,10 +32,10 @@ void Command11_Click(Game& g) {
   g.Level = CaptionInt16(g.e.lblLevel);
 
   if (g.blnNewLevel) {
-    g.Life = double(g.Life) + 20.0 * double(g.Level);
-    // The cap with the abilities just confirmed.
+    ChangeLife(g, 20.0 * double(g.Level));
+    // Down to the cap with the abilities just confirmed.
     float max_life = MaxLifeHundredLast(g);
-    if (max_life < float(g.Life.get())) g.Life = double(max_life);
+    if (max_life < float(g.Life.get())) ChangeLife(g, double(max_life) - double(g.Life));
     g.blnNewLevel = false;
   }
 

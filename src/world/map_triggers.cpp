@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "play/game.h"
+#include "play/life_and_levels.h"
 #include "play/messages.h"
 #include "world/location_catalogue.h"
 #include "world/location_loader.h"
@@ -51,7 +52,7 @@ bool RowHolds(const Game& g, const Probe& p, const TriggerRow& row) {
 }
 
 void Act(Game& g, const TriggerRow& row) {
-  if (row.experience) g.Experience = double(int64_t(g.Experience)) + row.experience;
+  if (row.experience) ChangeExperience(g, row.experience);
   if (row.gives) Give(g, *row.gives);
   if (!row.message_text.empty()) StartMessage(g, row.message_text);
   if (!row.go.empty()) {
