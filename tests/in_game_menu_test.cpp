@@ -76,6 +76,28 @@ TEST_F(InGameMenuTest, EachEntryHasItsRectangleAndTheGapsHaveNone) {
   EXPECT_EQ(0, InGameMenuEntryAt(g(), 100, 240));
 }
 
+// The menu's top, 90.5, is drawn at row 90, so Save game's highlight covers rows 202 to 234; the
+// mouse finds the entry where it is drawn (inside its edges, the bounds being strict).
+TEST_F(InGameMenuTest, TheMouseFindsAnEntryOnTheRowsItsHighlightIsDrawnOn) {
+  const uint32_t mark = g().e.img1->back_colour;
+  g().ui.Show(g().e.img1);
+  Surface frame = g().ui.Compose();
+  EXPECT_NE(frame.Get(300, 201), mark);
+  EXPECT_EQ(frame.Get(300, 202), mark);
+  EXPECT_EQ(frame.Get(300, 234), mark);
+  EXPECT_NE(frame.Get(300, 235), mark);
+
+  auto lit_at = [&](int y) {
+    t->Send({InputEvent::Type::MouseMove, 0, 0, 0, 300, 250});  // the gap below: no mark
+    t->Send({InputEvent::Type::MouseMove, 0, 0, 0, 300, y});
+    return g().e.img1->visible;
+  };
+  EXPECT_FALSE(lit_at(202));
+  EXPECT_TRUE(lit_at(203));
+  EXPECT_TRUE(lit_at(234));
+  EXPECT_FALSE(lit_at(235));
+}
+
 TEST_F(InGameMenuTest, MouseMoveMarksTheEntryAndAGapClearsAllMarks) {
   MoveTo(65, 120);
   EXPECT_EQ((std::vector<bool>{true, false, false, false}), Marks());

@@ -49,12 +49,12 @@ inline void AddClick(std::vector<ScriptCommand>& s, int64_t t, int x, int y) {
 struct WindowPoint {
   int x, y;
 };
-// The window pixel at (local_x, local_y) of an element, through its parents and their frames.
+// The window pixel at (local_x, local_y) of an element as drawn, through its parents and their frames.
 inline WindowPoint PointIn(const Element* el, double local_x, double local_y) {
-  double x = el->left + local_x, y = el->top + local_y;
+  double x = el->DrawnRect().x + local_x, y = el->DrawnRect().y + local_y;
   for (const Element* p = el->parent; p; p = p->parent) {
-    x += p->left + p->border;
-    y += p->top + p->border;
+    x += p->DrawnRect().x + p->border;
+    y += p->DrawnRect().y + p->border;
   }
   return {int(x + 0.5), int(y + 0.5)};
 }

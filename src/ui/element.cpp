@@ -7,6 +7,10 @@
 
 namespace cw {
 
+PixelRect Element::DrawnRect() const {
+  return {int(RoundHalfEven(left)), int(RoundHalfEven(top)), int(RoundHalfEven(width)), int(RoundHalfEven(height))};
+}
+
 int Element::ClientWidth() const { return std::max(0, int(RoundHalfEven(width)) - 2 * border); }
 int Element::ClientHeight() const { return std::max(0, int(RoundHalfEven(height)) - 2 * border); }
 

@@ -12,6 +12,11 @@ namespace cw {
 
 enum class ElementKind { Surface, Label, Image, Button, Highlight, MediaPlayer };
 
+// A rectangle of whole pixels.
+struct PixelRect {
+  int x, y, w, h;
+};
+
 struct Element {
   std::string name;
   ElementKind kind = ElementKind::Surface;
@@ -45,6 +50,9 @@ struct Element {
   std::function<void(int button, int shift, double x, double y)> MouseMove;
 
   bool IsContainer() const { return kind == ElementKind::Surface; }
+  // Where the element is drawn in its parent's client area: left, top, width and height rounded
+  // halves to even, as every pixel operation rounds them. The mouse finds it in the same place.
+  PixelRect DrawnRect() const;
   int ClientWidth() const;
   int ClientHeight() const;
 

@@ -104,12 +104,13 @@ Element* Window::TopmostAt(int x, int y, bool (*handles)(const Element&), double
     const Window& w;
     bool (*handles)(const Element&);
     Element* found = nullptr;
-    double lx = 0, ly = 0;
-    bool Visit(const std::vector<Element*>& siblings, double ox, double oy, int x, int y) {
+    int lx = 0, ly = 0;
+    bool Visit(const std::vector<Element*>& siblings, int ox, int oy, int x, int y) {
       for (Element* el : siblings) {
         if (!el->visible || el->kind == ElementKind::MediaPlayer) continue;
-        double ex = ox + el->left, ey = oy + el->top;
-        if (x < ex || y < ey || x >= ex + el->width || y >= ey + el->height) continue;
+        const PixelRect r = el->DrawnRect();
+        int ex = ox + r.x, ey = oy + r.y;
+        if (x < ex || y < ey || x >= ex + r.w || y >= ey + r.h) continue;
         if (Visit(el->children, ex + el->border, ey + el->border, x, y)) return true;
         if (handles(*el)) {
           found = el;

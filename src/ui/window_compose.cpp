@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <map>
 
-#include "runtime/value_types.h"
 #include "ui/window.h"
 
 namespace cw {
@@ -87,8 +86,8 @@ void Window::DrawText(Surface& frame, const std::string& text, double points, bo
 
 void Window::DrawElement(Surface& frame, const Element& el, int ox, int oy, int cx0, int cy0, int cx1, int cy1) const {
   if (!el.visible) return;
-  int x = ox + int(RoundHalfEven(el.left)), y = oy + int(RoundHalfEven(el.top));
-  int w = int(RoundHalfEven(el.width)), h = int(RoundHalfEven(el.height));
+  const PixelRect r = el.DrawnRect();
+  int x = ox + r.x, y = oy + r.y, w = r.w, h = r.h;
   Clip clip{cx0, cy0, cx1, cy1};
   switch (el.kind) {
     case ElementKind::Surface: {
