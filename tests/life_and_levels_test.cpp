@@ -44,6 +44,20 @@ TEST_F(LifeTest, TheTwoOrdersOfTheLifeCapDifferInSinglePrecisionForSomeAbilities
   EXPECT_EQ(int64_t(g.Life), 626);
 }
 
+TEST_F(LifeTest, LifeLabelShowsTheCapAsASinglePrecisionNumber) {
+  g.Strength = 42;  // from an edited saved game: 100 + 42 / 5 x 100 is 939.99994 in single precision
+  UpdateStatusLabels(g);
+  EXPECT_EQ(g.e.lblLife->caption, "100/940");
+  g.Strength = 0;
+  g.Vitality = 168;
+  UpdateStatusLabels(g);
+  EXPECT_EQ(g.e.lblLife->caption, "100/940");
+  g.Strength = 21;
+  g.Vitality = 84;  // exactly 940 in this order
+  UpdateStatusLabels(g);
+  EXPECT_EQ(g.e.lblLife->caption, "100/940");
+}
+
 TEST_F(LifeTest, ExperienceLabelShowsExperienceAndTheNextThreshold) {
   g.Experience = 40;
   UpdateStatusLabels(g);

@@ -76,6 +76,22 @@ TEST(NumberTextTest, WholeValuesPlainAndFractionsWithoutExponent) {
   EXPECT_EQ(NumberText(2147483648.0), "2147483648");
 }
 
+TEST(SingleNumberTextTest, SixSignificantDigitsWithoutExponent) {
+  EXPECT_EQ(SingleNumberText(939.999938964844f), "940");  // 100 + 42 / 5 x 100 in single precision
+  EXPECT_EQ(SingleNumberText(625.0f), "625");
+  EXPECT_EQ(SingleNumberText(std::nextafter(625.0f, 0.0f)), "625");
+  EXPECT_EQ(SingleNumberText(155.0f), "155");
+  EXPECT_EQ(SingleNumberText(0.1f), "0.1");  // 0.100000001490116 as a double
+  EXPECT_EQ(SingleNumberText(16.8f), "16.8");
+  EXPECT_EQ(SingleNumberText(1.0f / 3), "0.333333");
+  EXPECT_EQ(SingleNumberText(-2.5f), "-2.5");
+  EXPECT_EQ(SingleNumberText(819275.0f), "819275");
+  EXPECT_EQ(SingleNumberText(0.0f), "0");
+  EXPECT_EQ(SingleNumberText(-0.0f), "0");
+  EXPECT_EQ(SingleNumberText(1e-7f), "0.0000001");
+  EXPECT_EQ(SingleNumberText(2e7f), "20000000");
+}
+
 TEST(ParseNumberTest, AcceptsDecimalTextOnly) {
   EXPECT_EQ(ParseNumber("171"), 171);
   EXPECT_EQ(ParseNumber(" -458.25 "), -458.25);

@@ -43,7 +43,7 @@ void ApplyTouch(Game& g, const EnemyKind& kind) {
 }
 
 void UpdateStatusLabels(Game& g) {
-  g.e.lblLife->caption = NumberText(double(g.Life)) + "/" + NumberText(double(MaxLifeHundredFirst(g)));
+  g.e.lblLife->caption = NumberText(double(g.Life)) + "/" + SingleNumberText(MaxLifeHundredFirst(g));
   g.e.lblExperience->caption = NumberText(double(g.Experience)) + "/" + NumberText(double(g.ExperienceNeeded));
 }
 

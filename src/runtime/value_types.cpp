@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace cw {
 
@@ -32,6 +33,12 @@ std::string NumberText(double d) {
     if (!s.empty() && s.back() == '.') s.pop_back();
   }
   return s == "-0" ? "0" : s;
+}
+
+std::string SingleNumberText(float f) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.*g", std::numeric_limits<float>::digits10, double(f));
+  return NumberText(std::strtod(buf, nullptr));
 }
 
 std::optional<double> ParseNumber(const std::string& text) {

@@ -27,6 +27,8 @@ inline int CInt(double d) { return int(CheckedWhole(d, INT32_MIN, INT32_MAX)); }
 
 // Decimal text of a number: whole values as plain integers, fractions with up to 15 significant digits, no exponent.
 std::string NumberText(double d);
+// The same for a single-precision number, with the 6 significant digits a float holds: 939.99994 is "940".
+std::string SingleNumberText(float f);
 // Strict decimal conversion ("." as the point, optional sign, surrounding blanks allowed); nullopt when not a number.
 std::optional<double> ParseNumber(const std::string& text);
 
