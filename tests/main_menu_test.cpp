@@ -10,24 +10,24 @@ namespace cw::test {
 namespace {
 
 TEST(MenuSelection, UpAndDownWrapPastEitherEndAndUnsetCountsAsZero) {
-  const MenuEntries main{2, 5}, in_game{1, 4};
+  const MenuEntries main_menu{2, 5}, in_game{1, 4};
   Value s;
-  MoveSelection(s, kKeyDown, main);
+  MoveSelection(s, kKeyDown, main_menu);
   EXPECT_EQ(double(s), 1);  // no entry yet
-  EXPECT_EQ(SelectedEntry(s, main), 0);
-  MoveSelection(s, kKeyDown, main);
-  EXPECT_EQ(SelectedEntry(s, main), 2);
-  MoveSelection(s, kKeyUp, main);
-  EXPECT_EQ(SelectedEntry(s, main), 5);
-  MoveSelection(s, kKeyDown, main);
-  EXPECT_EQ(SelectedEntry(s, main), 2);
-  MoveSelection(s, kKeyEnter, main);
-  MoveSelection(s, 'A', main);
+  EXPECT_EQ(SelectedEntry(s, main_menu), 0);
+  MoveSelection(s, kKeyDown, main_menu);
+  EXPECT_EQ(SelectedEntry(s, main_menu), 2);
+  MoveSelection(s, kKeyUp, main_menu);
+  EXPECT_EQ(SelectedEntry(s, main_menu), 5);
+  MoveSelection(s, kKeyDown, main_menu);
+  EXPECT_EQ(SelectedEntry(s, main_menu), 2);
+  MoveSelection(s, kKeyEnter, main_menu);
+  MoveSelection(s, 'A', main_menu);
   EXPECT_EQ(double(s), 2);
 
   Value t;
-  MoveSelection(t, kKeyUp, main);
-  EXPECT_EQ(SelectedEntry(t, main), 5);
+  MoveSelection(t, kKeyUp, main_menu);
+  EXPECT_EQ(SelectedEntry(t, main_menu), 5);
   Value u;
   MoveSelection(u, kKeyDown, in_game);
   EXPECT_EQ(SelectedEntry(u, in_game), 1);
