@@ -38,7 +38,7 @@ file(GLOB CW_MAP_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/maps/*)
 add_custom_command(
   OUTPUT ${CW_MAP_OUTPUTS}
   COMMAND ${CINDERWAKE_PYTHON} ${CMAKE_SOURCE_DIR}/assets/maps/make_maps.py --data-dir ${CINDERWAKE_DATA_DIR}
-  DEPENDS ${CW_MAP_SOURCES} ${CW_LOCATION_TABLE}
+  DEPENDS ${CW_MAP_SOURCES} ${CW_LOCATION_NAMES_FILE}
   COMMENT "Drawing the locations and their collision masks"
   VERBATIM)
 endif()

@@ -4,16 +4,20 @@ set(CW_LOCATION_TABLE ${CMAKE_SOURCE_DIR}/assets/locations.json)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CW_LOCATION_TABLE})
 file(READ ${CW_LOCATION_TABLE} cw_table)
 string(JSON cw_count LENGTH "${cw_table}" locations)
-set(CW_LOCATION_NAMES)
 set(CW_LOCATION_FILES)  # picture and mask of each location
+set(cw_names "")
 math(EXPR cw_last "${cw_count} - 1")
 foreach(i RANGE ${cw_last})
   string(JSON cw_name GET "${cw_table}" locations ${i} name)
   string(JSON cw_picture GET "${cw_table}" locations ${i} picture)
   string(JSON cw_mask GET "${cw_table}" locations ${i} mask)
-  list(APPEND CW_LOCATION_NAMES ${cw_name})
   list(APPEND CW_LOCATION_FILES ${cw_picture} ${cw_mask})
+  string(APPEND cw_names "${cw_name} ${cw_picture} ${cw_mask}\n")
 endforeach()
+# What the map generator takes from the table: rewritten only when it changes, so that moving an
+# enemy or a trigger band does not draw every location again.
+set(CW_LOCATION_NAMES_FILE ${CMAKE_BINARY_DIR}/generated/location_names.txt)
+file(CONFIGURE OUTPUT ${CW_LOCATION_NAMES_FILE} CONTENT "${cw_names}")
 
 # The game's own reader goes over the table before it is built in: a table the game would refuse
 # stops the build here.
