@@ -156,7 +156,7 @@ struct CountingPlatform : HeadlessPlatform {
 
 class FaultInAPass : public ::testing::Test {
  protected:
-  FaultInAPass() : g(platform, OpenWorldDir()) {}
+  FaultInAPass() : g(platform, platform, OpenWorldDir()) {}
   // A pass that faults leaves the marker in the play area and shows nothing.
   void MarkPlayArea() {
     g.e.picCity_base->buffer.Fill(kMarker);

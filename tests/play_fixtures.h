@@ -55,19 +55,19 @@ inline uint32_t PictureColourOf(const std::string& location) {
 }
 
 // Writes a location's picture and mask (PNG content under the game's file names; the decoder goes by content).
-inline void WriteLocation(Platform& platform, const std::filesystem::path& dir, const std::string& location,
+inline void WriteLocation(Media& media, const std::filesystem::path& dir, const std::string& location,
                           const Surface& picture, const Surface& mask) {
-  platform.SavePng(picture, (dir / (location + ".jpg")).string());
-  platform.SavePng(mask, (dir / MaskFileOf(location)).string());
+  media.SavePng(picture, (dir / (location + ".jpg")).string());
+  media.SavePng(mask, (dir / MaskFileOf(location)).string());
 }
 
 // Writes every test location as open ground; `paint_mask` may draw walls and triggers first.
-inline void WriteOpenLocations(Platform& platform, const std::filesystem::path& dir,
+inline void WriteOpenLocations(Media& media, const std::filesystem::path& dir,
                                const std::function<void(const std::string&, Surface&)>& paint_mask = {}) {
   for (const auto& l : kTestLocations) {
     Surface mask(l.width, l.height, kOpenGround);
     if (paint_mask) paint_mask(l.name, mask);
-    WriteLocation(platform, dir, l.name, Surface(l.width, l.height, PictureColourOf(l.name)), mask);
+    WriteLocation(media, dir, l.name, Surface(l.width, l.height, PictureColourOf(l.name)), mask);
   }
 }
 

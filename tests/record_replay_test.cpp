@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/recording_platform.h"
-#include "platform/replay_platform.h"
+#include "platform/recording_session.h"
+#include "platform/replay_session.h"
 #include "platform/session_log.h"
 #include "savegame/save_format.h"
 #include "screens_fixtures.h"
@@ -87,7 +87,7 @@ TEST(RecordReplayTest, ARecordingCarriesTheSavedGameItStartedFrom) {
   EXPECT_EQ(Saved(replayed.path()), Saved(DataCopy().path()));
 }
 
-// ---- The recording file and the two platforms
+// ---- The recording file and the two sessions
 
 TEST(SessionLogTest, EntriesReadBackAsWritten) {
   std::stringstream file;
@@ -144,11 +144,11 @@ TEST(SessionLogTest, DamagedFilesNameTheLine) {
 
 struct Ended {};
 
-TEST(ReplayPlatformTest, HandsOutTheRecordingAndEndsWithIt) {
+TEST(ReplaySessionTest, HandsOutTheRecordingAndEndsWithIt) {
   TestGame t;
   std::string path = (fs::temp_directory_path() / "cinderwake-replay-unit.txt").string();
   {
-    RecordingPlatform rec(t.platform, path, {true, std::nullopt});
+    RecordingSession rec(t.platform, path, {true, std::nullopt});
     t.platform.Inject({InputEvent::Type::KeyDown, 38, 0, 0, 0, 0});
     rec.WaitUntil(40);
     InputEvent e;
@@ -167,7 +167,7 @@ TEST(ReplayPlatformTest, HandsOutTheRecordingAndEndsWithIt) {
   uint64_t seed = uint64_t(log.entries[4].value);
 
   HeadlessPlatform inner({}, 1, {}, {});
-  ReplayPlatform replay(inner, log, false);
+  ReplaySession replay(inner, log, false);
   replay.on_end = [] { throw Ended{}; };
   replay.WaitForEvent(-1);
   EXPECT_EQ(inner.Ticks(), 40);  // the inner clock follows the recorded waits
@@ -181,11 +181,11 @@ TEST(ReplayPlatformTest, HandsOutTheRecordingAndEndsWithIt) {
   EXPECT_THROW(replay.Ticks(), Ended);
 }
 
-TEST(ReplayPlatformTest, AGameThatAsksForSomethingElseIsToldWhere) {
+TEST(ReplaySessionTest, AGameThatAsksForSomethingElseIsToldWhere) {
   SessionLog log;
   log.entries.push_back({SessionEntry::Kind::Ticks, 7, {}});
   HeadlessPlatform inner({}, 1, {}, {});
-  ReplayPlatform replay(inner, log, false);
+  ReplaySession replay(inner, log, false);
   try {
     replay.RandomSeed();
     FAIL() << "no mismatch reported";

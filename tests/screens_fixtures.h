@@ -83,9 +83,9 @@ inline void StartWithoutSplash(Game& g) {
 }
 
 // A small city of 90 x 70 pixels in a scratch data folder: quick to load, and its size shows it was loaded.
-inline void WriteSmallCity(Platform& platform, const std::filesystem::path& dir) {
-  platform.SavePng(Surface(90, 70, 0x00406080), (dir / "city.jpg").string());
-  platform.SavePng(Surface(90, 70, 0x00000000), (dir / "cityCollid.gif").string());
+inline void WriteSmallCity(Media& media, const std::filesystem::path& dir) {
+  media.SavePng(Surface(90, 70, 0x00406080), (dir / "city.jpg").string());
+  media.SavePng(Surface(90, 70, 0x00000000), (dir / "cityCollid.gif").string());
 }
 
 inline std::string ReadBytes(const std::filesystem::path& file) {

@@ -16,8 +16,8 @@
 #include "app/start_up.h"
 #include "app/state_dump.h"
 #include "platform/headless_platform.h"
-#include "platform/recording_platform.h"
-#include "platform/replay_platform.h"
+#include "platform/recording_session.h"
+#include "platform/replay_session.h"
 #include "platform/sdl_platform.h"
 #include "platform/startup_error.h"
 #include "play/game.h"
@@ -50,7 +50,7 @@ bool ReadFile(const fs::path& path, std::string& out) {
   return true;
 }
 
-void RunScriptCommand(Game& g, Platform& platform, const ScriptCommand& c) {
+void RunScriptCommand(Game& g, const ScriptCommand& c) {
   switch (c.kind) {
     case ScriptCommand::Kind::Dump: {
       std::ofstream f(c.path, std::ios::binary);
@@ -59,7 +59,7 @@ void RunScriptCommand(Game& g, Platform& platform, const ScriptCommand& c) {
       break;
     }
     case ScriptCommand::Kind::Screenshot:
-      if (!platform.SavePng(g.ui.Compose(), c.path)) std::cerr << "cinderwake: can't write " << c.path << "\n";
+      if (!g.media.SavePng(g.ui.Compose(), c.path)) std::cerr << "cinderwake: can't write " << c.path << "\n";
       break;
     case ScriptCommand::Kind::Quit: throw ProgramEnd{0};
     case ScriptCommand::Kind::Input: break;
@@ -74,7 +74,7 @@ int Play(Game& g) {
     for (;;) {
       // What start-up or the last handler changed is shown now, not after the next event.
       if (g.ui.presents_frames) g.ui.PresentIfChanged();
-      g.platform.WaitForEvent(-1);
+      g.session.WaitForEvent(-1);
       g.DoEvents();
     }
   } catch (const ProgramEnd& end) {
@@ -161,7 +161,7 @@ int RunProgram(int argc, char** argv) {
   }
 
   bool replaying = !cl->replay.empty();
-  SessionLog session;
+  SessionLog recorded;
   if (replaying) {
     std::ifstream f(cl->replay, std::ios::binary);
     if (!f) {
@@ -169,7 +169,7 @@ int RunProgram(int argc, char** argv) {
       return 2;
     }
     try {
-      session = ReadSessionLog(f);
+      recorded = ReadSessionLog(f);
     } catch (const SessionLogError& e) {
       std::cerr << "cinderwake: " << cl->replay << ": " << e.what() << "\n";
       return 2;
@@ -207,7 +207,7 @@ int RunProgram(int argc, char** argv) {
   }
   std::error_code ec;
   fs::create_directories(save_dir, ec);
-  if (replaying && !RestoreSavedGame(save_dir, session.header.saved_game)) {
+  if (replaying && !RestoreSavedGame(save_dir, recorded.header.saved_game)) {
     std::cerr << "cinderwake: can't put the recorded saved game into " << save_dir.string() << "\n";
     return 1;
   }
@@ -215,11 +215,13 @@ int RunProgram(int argc, char** argv) {
   try {
     std::unique_ptr<HeadlessPlatform> headless;
     std::unique_ptr<SdlPlatform> window;
-    Platform* base;
+    Session* base;
+    Media* media;
     if (cl->headless) {
       headless = std::make_unique<HeadlessPlatform>(std::move(script), cl->seed, Bytes("font_regular.ttf"),
                                                     Bytes("font_bold.ttf"));
       base = headless.get();
+      media = headless.get();
     } else {
       SdlPlatform::Options options{cl->windowed, !cl->no_audio, {}};
       // The start-up loads the city before the splash can show: decode it while the window opens.
@@ -228,30 +230,31 @@ int RunProgram(int argc, char** argv) {
           options.read_ahead.push_back((data_dir / std::string(file)).string());
       window = std::make_unique<SdlPlatform>(options, Bytes("font_regular.ttf"), Bytes("font_bold.ttf"));
       base = window.get();
+      media = window.get();
     }
 
-    std::unique_ptr<RecordingPlatform> recorder;
-    std::unique_ptr<ReplayPlatform> replayer;
-    Platform* platform = base;
+    std::unique_ptr<RecordingSession> recorder;
+    std::unique_ptr<ReplaySession> replayer;
+    Session* session = base;
     bool* quiet = nullptr;
     bool frames = !cl->headless;
     if (replaying) {
-      frames = session.header.frames;
-      replayer = std::make_unique<ReplayPlatform>(*base, std::move(session), !cl->headless);
+      frames = recorded.header.frames;
+      replayer = std::make_unique<ReplaySession>(*base, std::move(recorded), !cl->headless);
       replayer->on_end = [] { throw ProgramEnd{0}; };
-      platform = replayer.get();
+      session = replayer.get();
       quiet = &replayer->quiet;
     } else if (!cl->record.empty()) {
       SessionHeader header;
       header.frames = frames;
       std::string saved;
       if (ReadFile(save_dir / kSaveFileName, saved)) header.saved_game = saved;
-      recorder = std::make_unique<RecordingPlatform>(*base, cl->record, header);
-      platform = recorder.get();
+      recorder = std::make_unique<RecordingSession>(*base, cl->record, header);
+      session = recorder.get();
       quiet = &recorder->quiet;
     }
 
-    Game g(*platform, data_dir);
+    Game g(*session, *media, data_dir);
     g.save_dir = save_dir;
     g.ui.presents_frames = frames;
     if (replayer && !frames && window) {
@@ -259,9 +262,9 @@ int RunProgram(int argc, char** argv) {
       replayer->before_wait = [&] { window->Present(g.ui.Compose()); };
     }
     if (headless) {
-      headless->on_command = [&g, quiet, base](const ScriptCommand& c) {
+      headless->on_command = [&g, quiet](const ScriptCommand& c) {
         Quiet q(quiet);  // the program's own work: not part of the session
-        RunScriptCommand(g, *base, c);
+        RunScriptCommand(g, c);
       };
       headless->on_script_end = [] { throw ProgramEnd{0}; };
     }

@@ -93,7 +93,7 @@ void PlayStartUpSplash(Game& g) {
 
   // The hold does not look at events: keys and clicks made now are handled after it.
   int64_t deadline = int64_t(g.GetTickCount()) + 5000;
-  g.platform.WaitUntil(deadline + 1);
+  g.session.WaitUntil(deadline + 1);
   g.DoEvents();
 
   g.ui.Hide(g.e.picStartUp_base);

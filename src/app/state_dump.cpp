@@ -93,7 +93,7 @@ Json ElementFields(const Game& g) {
 
 std::string StateDump(const Game& g) {
   Json j;
-  j["tick"] = g.platform.Ticks();
+  j["tick"] = g.session.Ticks();
   j["passes"] = g.passes;
   j["focus"] = g.ui.focus() ? Json(g.ui.focus()->name) : Json(nullptr);
   std::string music = g.MP1.FileName();

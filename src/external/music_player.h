@@ -2,20 +2,20 @@
 // MP1: one current music file; playing starts it from the beginning; its end plays it again.
 #include <string>
 
-#include "platform/platform.h"
+#include "platform/session.h"
 
 namespace cw {
 
 class MusicPlayer {
  public:
-  explicit MusicPlayer(Platform& platform) : platform_(platform) {}
-  void SetFileName(const std::string& path) { platform_.SetMusicFile(path); }
-  void Play() { platform_.PlayMusic(); }
-  std::string FileName() const { return platform_.MusicFile(); }
-  bool Playing() const { return platform_.MusicPlaying(); }
+  explicit MusicPlayer(Session& session) : session_(session) {}
+  void SetFileName(const std::string& path) { session_.SetMusicFile(path); }
+  void Play() { session_.PlayMusic(); }
+  std::string FileName() const { return session_.MusicFile(); }
+  bool Playing() const { return session_.MusicPlaying(); }
 
  private:
-  Platform& platform_;
+  Session& session_;
 };
 
 // The end-of-stream event: the current file starts over.

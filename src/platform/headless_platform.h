@@ -1,6 +1,7 @@
 #pragma once
 // The headless twin: no window and no audio device. A virtual clock starts at 0 and moves only
-// while the program waits, jumping to the instant the wait ends; input comes from a script.
+// while the program waits, jumping to the instant the wait ends; input comes from a script. It is both
+// the game's session and its media.
 #include <deque>
 #include <functional>
 #include <map>
@@ -9,12 +10,13 @@
 #include <vector>
 
 #include "platform/headless_script.h"
-#include "platform/platform.h"
+#include "platform/media.h"
 #include "platform/sdl_media.h"
+#include "platform/session.h"
 
 namespace cw {
 
-class HeadlessPlatform : public Platform {
+class HeadlessPlatform : public Session, public Media {
  public:
   HeadlessPlatform(std::vector<ScriptCommand> script, uint64_t seed, std::vector<uint8_t> regular_ttf,
                    std::vector<uint8_t> bold_ttf);

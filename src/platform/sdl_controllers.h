@@ -6,7 +6,7 @@
 #include <deque>
 #include <map>
 
-#include "platform/platform.h"
+#include "platform/session.h"
 
 union SDL_Event;
 typedef struct _SDL_GameController SDL_GameController;

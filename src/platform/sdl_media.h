@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/media.h"
 #include "platform/surface.h"
 
 typedef struct _TTF_Font TTF_Font;

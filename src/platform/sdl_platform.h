@@ -1,7 +1,8 @@
 #pragma once
 // The real backend: an SDL2 window showing the 800 x 600 picture scaled to fit, keyboard, mouse and
 // game controllers, the millisecond clock and music through SDL2_mixer. The window's own keys
-// (full screen, music volume) are handled here and never reach the game.
+// (full screen, music volume) are handled here and never reach the game. It is both the game's session
+// and its media.
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -11,11 +12,12 @@
 #include <vector>
 
 #include "platform/display_scaling.h"
+#include "platform/media.h"
 #include "platform/music_volume.h"
 #include "platform/picture_read_ahead.h"
-#include "platform/platform.h"
 #include "platform/sdl_media.h"
 #include "platform/sdl_note.h"
+#include "platform/session.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -28,7 +30,7 @@ namespace cw {
 
 class SdlControllers;
 
-class SdlPlatform : public Platform {
+class SdlPlatform : public Session, public Media {
  public:
   struct Options {
     bool windowed = false;  // a resizable window instead of full screen

@@ -1,5 +1,5 @@
 #pragma once
-// The text file of a recorded session: a header, then one line for everything the platform handed
+// The text file of a recorded session: a header, then one line for everything the session handed
 // the game, in order.
 //   cinderwake-session 1            first line
 //   frames 1                        the game presented its frames (1) or not (0)
@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/session.h"
 
 namespace cw {
 

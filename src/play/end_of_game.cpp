@@ -18,7 +18,7 @@ void FadePlayArea(Game& g, double level_step) {
   for (int i = 0; i < kFadeSteps; ++i) {
     while (int64_t(g.GetTickCount()) <= deadline) {
       g.DoEvents();
-      g.platform.WaitForEvent(deadline + 1);
+      g.session.WaitForEvent(deadline + 1);
     }
     deadline = int64_t(g.GetTickCount()) + kFadeStepMs;
     g.DoEvents();

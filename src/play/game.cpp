@@ -8,12 +8,12 @@ namespace cw {
 namespace {
 
 // The built-in pictures never change, so each is decoded once per run of the program and shared.
-std::shared_ptr<const Surface> LoadEmbedded(Platform& platform, const std::string& name) {
+std::shared_ptr<const Surface> LoadEmbedded(Media& media, const std::string& name) {
   static std::map<std::string, std::shared_ptr<const Surface>> decoded;
   auto it = decoded.find(name);
   if (it == decoded.end()) {
     auto bytes = EmbeddedAsset(name);
-    auto pic = platform.DecodePicture(bytes.data(), bytes.size());
+    auto pic = media.DecodePicture(bytes.data(), bytes.size());
     if (!pic) throw std::runtime_error("embedded picture " + name + " does not decode");
     it = decoded.emplace(name, std::make_shared<const Surface>(std::move(*pic))).first;
   }
@@ -22,21 +22,22 @@ std::shared_ptr<const Surface> LoadEmbedded(Platform& platform, const std::strin
 
 }  // namespace
 
-Game::Game(Platform& p, std::filesystem::path dir)
-    : platform(p),
-      ui(p, [&p](const std::string& name) { return LoadEmbedded(p, name); }),
+Game::Game(Session& s, Media& m, std::filesystem::path dir)
+    : session(s),
+      media(m),
+      ui(s, m, [&m](const std::string& name) { return LoadEmbedded(m, name); }),
       e(ui.e),
-      MP1(p),
+      MP1(s),
       data_dir(std::move(dir)),
       save_dir(data_dir) {}
 
 void Game::LoadPicture(Element* el, const std::string& file_name) {
   std::string path = DataFile(file_name);
-  auto pic = platform.DecodePicture(path);
+  auto pic = media.DecodePicture(path);
   if (!pic) throw RuntimeFault("can't load picture " + file_name);
   // Read again from the file should the surface be cleared (a missing file then leaves the back colour).
-  auto reload = [&platform = platform, path]() -> std::shared_ptr<const Surface> {
-    auto again = platform.DecodePicture(path);
+  auto reload = [&media = media, path]() -> std::shared_ptr<const Surface> {
+    auto again = media.DecodePicture(path);
     return again ? std::make_shared<const Surface>(std::move(*again)) : nullptr;
   };
   el->SetPicture(std::move(*pic), reload);

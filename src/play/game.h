@@ -5,7 +5,8 @@
 #include <string>
 
 #include "external/music_player.h"
-#include "platform/platform.h"
+#include "platform/media.h"
+#include "platform/session.h"
 #include "play/game_state.h"
 #include "runtime/random.h"
 #include "ui/window.h"
@@ -19,9 +20,10 @@ struct ProgramEnd {
 
 class Game : public GameState {
  public:
-  Game(Platform& platform, std::filesystem::path data_dir);
+  Game(Session& session, Media& media, std::filesystem::path data_dir);
 
-  Platform& platform;
+  Session& session;
+  Media& media;
   Window ui;
   Elements& e;  // ui.e
   MusicPlayer MP1;
@@ -31,11 +33,11 @@ class Game : public GameState {
   int64_t passes = 0;              // game-loop passes since start, for the state dump
   int64_t faulted_passes = 0;      // passes abandoned by a fault
 
-  // The platform's millisecond counter as the game reads it: a signed 32-bit value.
-  int32_t GetTickCount() const { return int32_t(platform.Ticks()); }
+  // The session's millisecond counter as the game reads it: a signed 32-bit value.
+  int32_t GetTickCount() const { return int32_t(session.Ticks()); }
   void DoEvents() { ui.DoEvents(); }
   double Rnd() { return rng.Next(); }
-  void Randomize() { rng.Seed(platform.RandomSeed()); }
+  void Randomize() { rng.Seed(session.RandomSeed()); }
 
   // A file of the data folder, e.g. DataFile("music.mp3").
   std::string DataFile(const std::string& name) const { return (data_dir / name).string(); }

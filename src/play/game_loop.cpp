@@ -47,7 +47,7 @@ void EnterGameLoop(Game& g) {
   std::optional<int64_t> deadline;  // empty: the first pass runs at once
   while (g.blnGame) {
     // A pass starts only once the tick is past the deadline; sleeping keeps the processor free.
-    if (deadline) g.platform.WaitUntil(*deadline + 1);
+    if (deadline) g.session.WaitUntil(*deadline + 1);
     deadline = int64_t(g.GetTickCount()) + 20;
     g.DoEvents();
     RunGameFrame(g);

@@ -41,7 +41,7 @@ void TypeDescription(Game& g, const std::string& text) {
   int64_t deadline = 0;
   while (g.blnWrite) {
     // The wait itself does not look at events; they are handled once per character.
-    g.platform.WaitUntil(deadline + 1);
+    g.session.WaitUntil(deadline + 1);
     deadline = int64_t(g.GetTickCount()) + 10;
     g.DoEvents();
     // A handler that stopped the typing during the yield has also cleared the text; keep it clear.

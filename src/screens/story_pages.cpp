@@ -18,7 +18,7 @@ class StepPacer {
   void Next() {
     while (int64_t(g_.GetTickCount()) <= deadline_) {
       g_.DoEvents();
-      if (int64_t(g_.GetTickCount()) <= deadline_) g_.platform.WaitForEvent(deadline_ + 1);
+      if (int64_t(g_.GetTickCount()) <= deadline_) g_.session.WaitForEvent(deadline_ + 1);
     }
     deadline_ = int64_t(g_.GetTickCount()) + kStepMs;
     g_.DoEvents();

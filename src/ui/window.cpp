@@ -30,8 +30,9 @@ int ShiftBit(int key) {
 
 }  // namespace
 
-Window::Window(Platform& platform, const std::function<std::shared_ptr<const Surface>(const std::string&)>& load_asset)
-    : platform_(platform) {
+Window::Window(Session& session, Media& media,
+               const std::function<std::shared_ptr<const Surface>(const std::string&)>& load_asset)
+    : session_(session), media_(media) {
   for (auto spec = CatalogueBegin(); spec != CatalogueEnd(); ++spec) {
     auto el = std::make_unique<Element>();
     el->name = spec->name;
@@ -91,10 +92,10 @@ bool Window::EffectivelyVisible(const Element* el) const {
 
 void Window::DoEvents() {
   InputEvent event;
-  while (platform_.PollEvent(event)) Dispatch(event);
+  while (session_.PollEvent(event)) Dispatch(event);
   if (!presents_frames) return;
   // Captions and moves don't mark the picture as changed, so a quiet screen is still redrawn now and then.
-  if (platform_.Ticks() - last_present_ >= 100) dirty_ = true;
+  if (session_.Ticks() - last_present_ >= 100) dirty_ = true;
   PresentIfChanged();
 }
 
@@ -213,9 +214,9 @@ Element* Window::KeyTarget() {
 void Window::PresentIfChanged() {
   if (!dirty_) return;
   dirty_ = false;
-  last_present_ = platform_.Ticks();
+  last_present_ = session_.Ticks();
   ComposeInto(frame_);
-  platform_.Present(frame_);
+  session_.Present(frame_);
 }
 
 }  // namespace cw

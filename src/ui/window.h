@@ -5,7 +5,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/media.h"
+#include "platform/session.h"
 #include "ui/controller_mapping.h"
 #include "ui/element.h"
 #include "ui/element_catalogue.h"
@@ -25,7 +26,8 @@ class Window {
   static constexpr int kHeight = 600;
 
   // Builds the catalogue; pictures come from `load_asset` (embedded picture file name -> decoded picture).
-  Window(Platform& platform, const std::function<std::shared_ptr<const Surface>(const std::string&)>& load_asset);
+  Window(Session& session, Media& media,
+         const std::function<std::shared_ptr<const Surface>(const std::string&)>& load_asset);
 
   Elements e;
   const std::vector<std::unique_ptr<Element>>& all() const { return elements_; }
@@ -81,7 +83,8 @@ class Window {
   void DrawText(Surface& frame, const std::string& text, double points, bool bold, uint32_t colour, int x, int y,
                 int cx0, int cy0, int cx1, int cy1, bool centred_in_w, int w, int h) const;
 
-  Platform& platform_;
+  Session& session_;
+  Media& media_;
   std::vector<std::unique_ptr<Element>> elements_;
   std::unordered_map<std::string, Element*> by_lower_name_;
   std::vector<Element*> top_level_;  // children of the window, catalogue order

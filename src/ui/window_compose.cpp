@@ -68,7 +68,7 @@ void Window::DrawText(Surface& frame, const std::string& text, double points, bo
   for (const auto& line : lines) {
     auto key = std::make_tuple(line, points, bold);
     auto it = cache.find(key);
-    if (it == cache.end()) it = cache.emplace(key, platform_.RenderText(line, points, bold)).first;
+    if (it == cache.end()) it = cache.emplace(key, media_.RenderText(line, points, bold)).first;
     const TextMask& m = it->second;
     int lx = centred ? x + (w - m.width) / 2 : x;
     int ly = centred ? y + (h - m.height * int(lines.size())) / 2 + (line_y - y) : line_y;

@@ -40,7 +40,8 @@ DataCopy::~DataCopy() {
 }
 
 TestGame::TestGame(const std::filesystem::path& data_dir, std::vector<ScriptCommand> script, uint64_t seed)
-    : platform(std::move(script), seed, Bytes("font_regular.ttf"), Bytes("font_bold.ttf")), g(platform, data_dir) {
+    : platform(std::move(script), seed, Bytes("font_regular.ttf"), Bytes("font_bold.ttf")),
+      g(platform, platform, data_dir) {
   g.ui.presents_frames = false;
   WireEvents(g);
 }

@@ -38,10 +38,10 @@ RunReport RunAutopilot(const RunOptions& options) {
   const auto started = std::chrono::steady_clock::now();
 
   HeadlessPlatform platform({}, options.seed, Bytes("font_regular.ttf"), Bytes("font_bold.ttf"));
-  Game g(platform, options.data_dir);
+  Game g(platform, platform, options.data_dir);
   g.ui.presents_frames = false;
   Recorder recorder(platform);
-  Pilot pilot(g, recorder, platform, options.data_dir);
+  Pilot pilot(g, recorder, options.data_dir);
   pilot.set_trace(options.trace);
 
   auto step = [&](bool idle) {

@@ -45,7 +45,7 @@ void Controls::Apply(const Game& g, const Intent& want) {
   }
 
   // Fire: one press per shot, released on the next pass.
-  const int64_t now = g.platform.Ticks();
+  const int64_t now = g.session.Ticks();
   if (ctrl_) {
     Up("Ctrl", ctrl_);
   } else if (want.fire && g.ShotButtonPushed) {

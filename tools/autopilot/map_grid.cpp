@@ -10,11 +10,11 @@
 
 namespace cw::autopilot {
 
-MaskMap::MaskMap(Platform& platform, const std::filesystem::path& data_dir, const std::string& location) {
+MaskMap::MaskMap(Media& media, const std::filesystem::path& data_dir, const std::string& location) {
   const LocationInfo* info = FindLocation(location);
   if (!info) throw std::runtime_error("no location named " + location);
   auto path = data_dir / std::string(info->mask);
-  auto pic = platform.DecodePicture(path.string());
+  auto pic = media.DecodePicture(path.string());
   if (!pic) throw std::runtime_error("can't read the mask " + path.string());
   width_ = pic->width;
   height_ = pic->height;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/media.h"
 
 namespace cw::autopilot {
 
@@ -21,7 +21,7 @@ enum class Ground : uint8_t { Open, Wall, Red };
 class MaskMap {
  public:
   // Reads the location's mask file from the data folder; throws std::runtime_error when it can't.
-  MaskMap(Platform& platform, const std::filesystem::path& data_dir, const std::string& location);
+  MaskMap(Media& media, const std::filesystem::path& data_dir, const std::string& location);
   int width() const { return width_; }
   int height() const { return height_; }
   // Outside the picture counts as wall.

@@ -24,10 +24,10 @@ std::string GoalKey(const std::string& location, const Goal& goal) {
 
 }  // namespace
 
-Pilot::Pilot(const Game& g, Recorder& recorder, Platform& platform, std::filesystem::path data_dir)
-    : g_(g), rec_(recorder), platform_(platform), data_dir_(std::move(data_dir)), controls_(recorder) {}
+Pilot::Pilot(const Game& g, Recorder& recorder, std::filesystem::path data_dir)
+    : g_(g), rec_(recorder), data_dir_(std::move(data_dir)), controls_(recorder) {}
 
-void Pilot::Note(const std::string& text) { log_.push_back(std::to_string(platform_.Ticks()) + " " + text); }
+void Pilot::Note(const std::string& text) { log_.push_back(std::to_string(g_.session.Ticks()) + " " + text); }
 
 void Pilot::Click(const Element* el) {
   Point c = WindowCentre(g_, el);
@@ -35,7 +35,7 @@ void Pilot::Click(const Element* el) {
 }
 
 void Pilot::Step(bool idle) {
-  const int64_t now = platform_.Ticks();
+  const int64_t now = g_.session.Ticks();
   if (finish_at_ >= 0) {
     if (now >= finish_at_) finished_ = true;
     return;
@@ -127,7 +127,7 @@ void Pilot::OnScreen(Screen screen, bool idle) {
 
 const MaskMap& Pilot::Mask(const std::string& location) {
   auto& slot = masks_[location];
-  if (!slot) slot = std::make_unique<MaskMap>(platform_, data_dir_, location);
+  if (!slot) slot = std::make_unique<MaskMap>(g_.media, data_dir_, location);
   return *slot;
 }
 

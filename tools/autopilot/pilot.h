@@ -21,7 +21,7 @@ namespace cw::autopilot {
 
 class Pilot {
  public:
-  Pilot(const Game& g, Recorder& recorder, Platform& platform, std::filesystem::path data_dir);
+  Pilot(const Game& g, Recorder& recorder, std::filesystem::path data_dir);
 
   // `idle`: the game waits for input and nothing is on its way; something must be given now.
   void Step(bool idle);
@@ -51,7 +51,6 @@ class Pilot {
 
   const Game& g_;
   Recorder& rec_;
-  Platform& platform_;
   std::filesystem::path data_dir_;
   Controls controls_;
   Progress progress_;

@@ -74,7 +74,7 @@ void SetHeaviestScene(Game& g) {
 // (the headless twin's Present takes it and does nothing).
 void BM_GamePass(benchmark::State& state) {
   HeadlessPlatform platform({}, 1, Bytes("font_regular.ttf"), Bytes("font_bold.ttf"));
-  Game g(platform, CINDERWAKE_DATA_DIR);
+  Game g(platform, platform, CINDERWAKE_DATA_DIR);
   g.ui.presents_frames = state.range(0) == 1;
   WireEvents(g);
   g.blnStart = true;  // no splash

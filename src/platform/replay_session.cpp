@@ -1,4 +1,4 @@
-#include "platform/replay_platform.h"
+#include "platform/replay_session.h"
 
 namespace cw {
 namespace {
@@ -16,15 +16,15 @@ const char* KindName(SessionEntry::Kind kind) {
 
 }  // namespace
 
-ReplayPlatform::ReplayPlatform(Platform& inner, SessionLog log, bool paced)
+ReplaySession::ReplaySession(Session& inner, SessionLog log, bool paced)
     : inner_(inner), log_(std::move(log)), paced_(paced) {}
 
-void ReplayPlatform::End() {
+void ReplaySession::End() {
   if (on_end) on_end();
   throw std::runtime_error("the recording has ended");
 }
 
-const SessionEntry& ReplayPlatform::Take(SessionEntry::Kind kind) {
+const SessionEntry& ReplaySession::Take(SessionEntry::Kind kind) {
   if (next_ >= log_.entries.size()) End();
   const SessionEntry& entry = log_.entries[next_];
   bool event_query = kind == SessionEntry::Kind::Event || kind == SessionEntry::Kind::NoEvent;
@@ -37,7 +37,7 @@ const SessionEntry& ReplayPlatform::Take(SessionEntry::Kind kind) {
   return entry;
 }
 
-void ReplayPlatform::Reach(int64_t t) {
+void ReplaySession::Reach(int64_t t) {
   if (!paced_) {
     inner_.WaitUntil(t);
     return;
@@ -59,24 +59,24 @@ void ReplayPlatform::Reach(int64_t t) {
   }
 }
 
-int64_t ReplayPlatform::Ticks() {
+int64_t ReplaySession::Ticks() {
   if (quiet) return inner_.Ticks();
   int64_t t = Take(SessionEntry::Kind::Ticks).value;
   if (paced_) Reach(t);
   return t;
 }
 
-void ReplayPlatform::WaitUntil(int64_t) { Reach(Take(SessionEntry::Kind::Wait).value); }
+void ReplaySession::WaitUntil(int64_t) { Reach(Take(SessionEntry::Kind::Wait).value); }
 
-void ReplayPlatform::WaitForEvent(int64_t) { Reach(Take(SessionEntry::Kind::Wait).value); }
+void ReplaySession::WaitForEvent(int64_t) { Reach(Take(SessionEntry::Kind::Wait).value); }
 
-bool ReplayPlatform::PollEvent(InputEvent& event) {
+bool ReplaySession::PollEvent(InputEvent& event) {
   const SessionEntry& entry = Take(SessionEntry::Kind::Event);
   if (entry.kind == SessionEntry::Kind::NoEvent) return false;
   event = entry.event;
   return true;
 }
 
-uint64_t ReplayPlatform::RandomSeed() { return uint64_t(Take(SessionEntry::Kind::Seed).value); }
+uint64_t ReplaySession::RandomSeed() { return uint64_t(Take(SessionEntry::Kind::Seed).value); }
 
 }  // namespace cw

@@ -1,15 +1,15 @@
 #pragma once
 // Plays a recorded session again: the clock, the events and the random seeds come from the
-// recording, in the order the game asked for them; pictures, text, music and frames go to the
-// platform underneath. Paced, it keeps the recorded timing on the real clock (for watching in a
-// window); unpaced, it moves the inner platform's clock to each recorded wait's end, so that a
-// headless script's dumps and screenshots fall at their times.
+// recording, in the order the game asked for them; music and frames go to the session underneath.
+// Paced, it keeps the recorded timing on the real clock (for watching in a window); unpaced, it moves
+// the inner session's clock to each recorded wait's end, so that a headless script's dumps and
+// screenshots fall at their times.
 #include <cstddef>
 #include <functional>
 #include <stdexcept>
 #include <string>
 
-#include "platform/platform.h"
+#include "platform/session.h"
 #include "platform/session_log.h"
 
 namespace cw {
@@ -20,9 +20,9 @@ struct ReplayMismatch : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-class ReplayPlatform : public Platform {
+class ReplaySession : public Session {
  public:
-  ReplayPlatform(Platform& inner, SessionLog log, bool paced);
+  ReplaySession(Session& inner, SessionLog log, bool paced);
 
   // Called when the recording has run out, or the window of a paced replay was closed; it ends the
   // program by throwing.
@@ -30,7 +30,7 @@ class ReplayPlatform : public Platform {
   // Called in a paced replay before it sleeps to keep the recorded timing.
   std::function<void()> before_wait;
 
-  // While set, clock readings pass through to the inner platform and nothing is taken from the
+  // While set, clock readings pass through to the inner session and nothing is taken from the
   // recording (the program's own work around the game, such as a script's dumps).
   bool quiet = false;
   // Entries the game has taken so far, and in all.
@@ -49,23 +49,14 @@ class ReplayPlatform : public Platform {
   std::string MusicFile() const override { return inner_.MusicFile(); }
   bool MusicPlaying() const override { return inner_.MusicPlaying(); }
 
-  std::optional<Surface> DecodePicture(const std::string& path) override { return inner_.DecodePicture(path); }
-  std::optional<Surface> DecodePicture(const void* data, size_t size) override {
-    return inner_.DecodePicture(data, size);
-  }
-  TextMask RenderText(const std::string& line, double points, bool bold) override {
-    return inner_.RenderText(line, points, bold);
-  }
-  bool SavePng(const Surface& frame, const std::string& path) override { return inner_.SavePng(frame, path); }
-
  private:
   // The next entry, which must be of `kind`; the end of the recording ends the program.
   const SessionEntry& Take(SessionEntry::Kind kind);
-  // Lets the inner platform's time reach the recorded time `t`.
+  // Lets the inner session's time reach the recorded time `t`.
   void Reach(int64_t t);
   [[noreturn]] void End();
 
-  Platform& inner_;
+  Session& inner_;
   SessionLog log_;
   bool paced_;
   size_t next_ = 0;

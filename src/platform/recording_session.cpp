@@ -1,27 +1,27 @@
-#include "platform/recording_platform.h"
+#include "platform/recording_session.h"
 
 #include <stdexcept>
 
 namespace cw {
 
-RecordingPlatform::RecordingPlatform(Platform& inner, const std::string& path, const SessionHeader& header)
+RecordingSession::RecordingSession(Session& inner, const std::string& path, const SessionHeader& header)
     : inner_(inner), out_(path, std::ios::binary | std::ios::trunc) {
   if (!out_) throw std::runtime_error("can't write the recording " + path);
   WriteSessionHeader(out_, header);
 }
 
-void RecordingPlatform::Write(const SessionEntry& entry) {
+void RecordingSession::Write(const SessionEntry& entry) {
   if (!quiet) WriteSessionEntry(out_, entry);
 }
 
-int64_t RecordingPlatform::Ticks() {
+int64_t RecordingSession::Ticks() {
   int64_t t = inner_.Ticks();
   Write({SessionEntry::Kind::Ticks, t, {}});
   return t;
 }
 
 template <typename F>
-void RecordingPlatform::Wait(F wait) {
+void RecordingSession::Wait(F wait) {
   try {
     wait();
   } catch (...) {
@@ -34,21 +34,21 @@ void RecordingPlatform::Wait(F wait) {
   out_.flush();
 }
 
-void RecordingPlatform::WaitUntil(int64_t deadline) {
+void RecordingSession::WaitUntil(int64_t deadline) {
   Wait([&] { inner_.WaitUntil(deadline); });
 }
 
-void RecordingPlatform::WaitForEvent(int64_t deadline) {
+void RecordingSession::WaitForEvent(int64_t deadline) {
   Wait([&] { inner_.WaitForEvent(deadline); });
 }
 
-bool RecordingPlatform::PollEvent(InputEvent& event) {
+bool RecordingSession::PollEvent(InputEvent& event) {
   bool got = inner_.PollEvent(event);
   Write(got ? SessionEntry{SessionEntry::Kind::Event, 0, event} : SessionEntry{SessionEntry::Kind::NoEvent, 0, {}});
   return got;
 }
 
-uint64_t RecordingPlatform::RandomSeed() {
+uint64_t RecordingSession::RandomSeed() {
   uint64_t seed = inner_.RandomSeed();
   Write({SessionEntry::Kind::Seed, int64_t(seed), {}});
   return seed;

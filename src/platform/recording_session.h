@@ -1,18 +1,18 @@
 #pragma once
-// Wraps a platform and writes down everything it hands the game (clock readings, the ends of waits,
+// Wraps a session and writes down everything it hands the game (clock readings, the ends of waits,
 // events and random seeds), so that the session can be played again exactly.
 #include <fstream>
 #include <string>
 
-#include "platform/platform.h"
+#include "platform/session.h"
 #include "platform/session_log.h"
 
 namespace cw {
 
-class RecordingPlatform : public Platform {
+class RecordingSession : public Session {
  public:
   // Throws std::runtime_error when the file cannot be written.
-  RecordingPlatform(Platform& inner, const std::string& path, const SessionHeader& header);
+  RecordingSession(Session& inner, const std::string& path, const SessionHeader& header);
 
   // While set, calls pass through unrecorded: work of the program around the game (a headless
   // script's dumps), which a replay does again by itself.
@@ -30,22 +30,13 @@ class RecordingPlatform : public Platform {
   std::string MusicFile() const override { return inner_.MusicFile(); }
   bool MusicPlaying() const override { return inner_.MusicPlaying(); }
 
-  std::optional<Surface> DecodePicture(const std::string& path) override { return inner_.DecodePicture(path); }
-  std::optional<Surface> DecodePicture(const void* data, size_t size) override {
-    return inner_.DecodePicture(data, size);
-  }
-  TextMask RenderText(const std::string& line, double points, bool bold) override {
-    return inner_.RenderText(line, points, bold);
-  }
-  bool SavePng(const Surface& frame, const std::string& path) override { return inner_.SavePng(frame, path); }
-
  private:
   void Write(const SessionEntry& entry);
   // Notes where a wait ended, also when the program ends inside it.
   template <typename F>
   void Wait(F wait);
 
-  Platform& inner_;
+  Session& inner_;
   std::ofstream out_;
 };
 

@@ -1,8 +1,10 @@
 #pragma once
-// Everything the game needs from the outside world. Two backends implement it:
-// the SDL window (sdl_platform) and a headless twin with a virtual clock (headless_platform).
+// What the game takes from the running session: the clock and its waits, input events, the finished
+// frame, random seeds and the music. Everything that decides the course of a game comes through here,
+// and nothing else does: a recording writes down exactly these calls and a replay gives them back
+// (recording_session, replay_session). Two backends implement it: the SDL window (sdl_platform) and a
+// headless twin with a virtual clock (headless_platform).
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "platform/surface.h"
@@ -43,16 +45,9 @@ struct InputEvent {
   int pad = 0;      // which controller, while it stays plugged in
 };
 
-// Grey-level coverage of a rendered line of text; drawn in the label's colour by the element layer.
-struct TextMask {
-  int width = 0;
-  int height = 0;
-  std::vector<uint8_t> alpha;
-};
-
-class Platform {
+class Session {
  public:
-  virtual ~Platform() = default;
+  virtual ~Session() = default;
 
   // Monotonic milliseconds.
   virtual int64_t Ticks() = 0;
@@ -72,14 +67,6 @@ class Platform {
   virtual void PlayMusic() = 0;
   virtual std::string MusicFile() const = 0;
   virtual bool MusicPlaying() const = 0;
-
-  // Decodes a JPEG, GIF, BMP or PNG file or memory block into a 32-bit buffer.
-  virtual std::optional<Surface> DecodePicture(const std::string& path) = 0;
-  virtual std::optional<Surface> DecodePicture(const void* data, size_t size) = 0;
-  // Renders one line of text.
-  virtual TextMask RenderText(const std::string& line, double point_size, bool bold) = 0;
-  // Writes an 800 x 600 picture as PNG; false on failure.
-  virtual bool SavePng(const Surface& frame, const std::string& path) = 0;
 };
 
 }  // namespace cw
