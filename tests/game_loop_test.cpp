@@ -268,6 +268,30 @@ TEST_F(GameLoop, ClearingBlnGameInAYieldEndsTheLoopAfterThatPass) {
   EXPECT_EQ(g.GetTickCount(), 42);
 }
 
+// Passes run so far as dumps 50, 500, 950 and 1000 ms after the start see them; the run ends at 1000.
+std::vector<std::pair<int64_t, int64_t>> PassesOverOneSecond(int64_t start, int32_t& tick_at_end) {
+  TestGame t(OpenWorldDir(), {EndAt(start + 50), EndAt(start + 500), EndAt(start + 950), EndAt(start + 1000)});
+  t.platform.WaitUntil(start);  // the virtual clock jumps there
+  std::vector<std::pair<int64_t, int64_t>> seen;
+  t.platform.on_command = [&](const ScriptCommand& c) { seen.emplace_back(c.time - start, t.g.passes); };
+  t.platform.on_script_end = [] { throw ProgramEnd{0}; };
+  t.g.blnGame = true;
+  EXPECT_THROW(EnterGameLoop(t.g), ProgramEnd);
+  tick_at_end = t.g.GetTickCount();
+  return seen;
+}
+
+TEST(GameLoopAcrossTheWrap, KeepsItsPaceAfterTheTickTurnsNegative) {
+  // Passes every 21 ms from the start: 0, 21, ..., 987.
+  const std::vector<std::pair<int64_t, int64_t>> expected = {{50, 3}, {500, 24}, {950, 46}, {1000, 48}};
+  int32_t tick = 0;
+  EXPECT_EQ(PassesOverOneSecond(0, tick), expected);
+  EXPECT_EQ(tick, 1000);
+  // 500 ms before the tick's wrap: the last 500 ms have negative ticks.
+  EXPECT_EQ(PassesOverOneSecond((int64_t(1) << 31) - 500, tick), expected);
+  EXPECT_EQ(tick, INT32_MIN + 500);
+}
+
 TEST_F(GameLoop, RestartsTheGameMusicAndFocusesThePlayArea) {
   t.platform.SetMusicFile("elsewhere.mp3");
   g.blnGame = false;

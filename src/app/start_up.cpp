@@ -2,6 +2,7 @@
 
 #include "external/image_effects.h"
 #include "play/game.h"
+#include "runtime/pacing.h"
 #include "world/location_catalogue.h"
 
 namespace cw {
@@ -92,8 +93,9 @@ void PlayStartUpSplash(Game& g) {
   g.ui.Refresh();
 
   // The hold does not look at events: keys and clicks made now are handled after it.
-  int64_t deadline = int64_t(g.GetTickCount()) + 5000;
-  g.session.WaitUntil(deadline + 1);
+  Pacer hold(g.session);
+  hold.SetDeadline(5000);
+  hold.Wait();
   g.DoEvents();
 
   g.ui.Hide(g.e.picStartUp_base);

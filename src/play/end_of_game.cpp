@@ -1,26 +1,22 @@
 #include "play/end_of_game.h"
 
-#include <cstdint>
-
 #include "external/image_effects.h"
 #include "play/game.h"
+#include "runtime/pacing.h"
 #include "screens/story_pages.h"
 
 namespace cw {
 namespace {
 
 constexpr int kFadeSteps = 101;
-constexpr int64_t kFadeStepMs = 100;
+constexpr int32_t kFadeStepMs = 100;
 
 // Brightens (0.5 per step) or darkens (-0.5) the last picture of play, step on step.
 void FadePlayArea(Game& g, double level_step) {
-  int64_t deadline = 0;  // the first step runs at once
+  Pacer pace(g.session, Pacer::Start::TickZero);  // the first step runs at once
   for (int i = 0; i < kFadeSteps; ++i) {
-    while (int64_t(g.GetTickCount()) <= deadline) {
-      g.DoEvents();
-      g.session.WaitForEvent(deadline + 1);
-    }
-    deadline = int64_t(g.GetTickCount()) + kFadeStepMs;
+    pace.Wait([&g] { g.DoEvents(); });
+    pace.SetDeadline(kFadeStepMs);
     g.DoEvents();
     Surface& picture = g.e.picCity_base->buffer;
     FoxBrightness(picture, picture, picture, picture, 0, CInt(i * level_step), 0);

@@ -8,6 +8,7 @@
 #include "platform/media.h"
 #include "platform/session.h"
 #include "play/game_state.h"
+#include "runtime/pacing.h"
 #include "runtime/random.h"
 #include "ui/window.h"
 
@@ -34,7 +35,7 @@ class Game : public GameState {
   int64_t faulted_passes = 0;      // passes abandoned by a fault
 
   // The session's millisecond counter as the game reads it: a signed 32-bit value.
-  int32_t GetTickCount() const { return int32_t(session.Ticks()); }
+  int32_t GetTickCount() const { return GameTick(session.Ticks()); }
   void DoEvents() { ui.DoEvents(); }
   double Rnd() { return rng.Next(); }
   void Randomize() { rng.Seed(session.RandomSeed()); }

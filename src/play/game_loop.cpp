@@ -1,7 +1,5 @@
 #include "play/game_loop.h"
 
-#include <optional>
-
 #include "actors/blood_splats.h"
 #include "actors/boss.h"
 #include "actors/enemies.h"
@@ -14,6 +12,7 @@
 #include "play/game.h"
 #include "play/life_and_levels.h"
 #include "play/messages.h"
+#include "runtime/pacing.h"
 #include "world/map_triggers.h"
 
 namespace cw {
@@ -44,11 +43,11 @@ void EnterGameLoop(Game& g) {
   g.MP1.SetFileName(g.DataFile("music.mp3"));
   g.MP1.Play();
   g.ui.SetFocus(g.e.picCity_base);
-  std::optional<int64_t> deadline;  // empty: the first pass runs at once
+  Pacer pace(g.session);  // the first pass runs at once
   while (g.blnGame) {
-    // A pass starts only once the tick is past the deadline; sleeping keeps the processor free.
-    if (deadline) g.session.WaitUntil(*deadline + 1);
-    deadline = int64_t(g.GetTickCount()) + 20;
+    // A pass starts only once the tick is past the deadline; the wait does not look at events.
+    pace.Wait();
+    pace.SetDeadline(20);
     g.DoEvents();
     RunGameFrame(g);
     g.DoEvents();

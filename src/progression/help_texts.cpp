@@ -1,5 +1,6 @@
 #include "play/game.h"
 #include "progression/abilities_screen.h"
+#include "runtime/pacing.h"
 
 namespace cw {
 namespace {
@@ -38,11 +39,11 @@ void picRPG_MouseMove(Game& g, int, int, double, double) {
 void TypeDescription(Game& g, const std::string& text) {
   g.blnWrite = true;
   size_t shown = 1;
-  int64_t deadline = 0;
+  Pacer pace(g.session, Pacer::Start::TickZero);
   while (g.blnWrite) {
     // The wait itself does not look at events; they are handled once per character.
-    g.session.WaitUntil(deadline + 1);
-    deadline = int64_t(g.GetTickCount()) + 10;
+    pace.Wait();
+    pace.SetDeadline(10);
     g.DoEvents();
     // A handler that stopped the typing during the yield has also cleared the text; keep it clear.
     if (!g.blnWrite) break;

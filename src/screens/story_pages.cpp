@@ -3,6 +3,7 @@
 #include "app/start_up.h"
 #include "external/image_effects.h"
 #include "play/game.h"
+#include "runtime/pacing.h"
 
 namespace cw {
 namespace {
@@ -14,19 +15,16 @@ constexpr int kStepMs = 100;
 // Window events are handled while waiting, so the page's own input can arrive mid-transition.
 class StepPacer {
  public:
-  explicit StepPacer(Game& g) : g_(g) {}
+  explicit StepPacer(Game& g) : g_(g), pace_(g.session, Pacer::Start::TickZero) {}
   void Next() {
-    while (int64_t(g_.GetTickCount()) <= deadline_) {
-      g_.DoEvents();
-      if (int64_t(g_.GetTickCount()) <= deadline_) g_.session.WaitForEvent(deadline_ + 1);
-    }
-    deadline_ = int64_t(g_.GetTickCount()) + kStepMs;
+    pace_.Wait([this] { g_.DoEvents(); });
+    pace_.SetDeadline(kStepMs);
     g_.DoEvents();
   }
 
  private:
   Game& g_;
-  int64_t deadline_ = 0;
+  Pacer pace_;
 };
 
 void DrawMosaicStep(Game& g, int block) {
