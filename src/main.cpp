@@ -1,3 +1,15 @@
-#include "app/app.h"
+#include <string>
+#include <vector>
 
-int main(int argc, char** argv) { return cw::RunProgram(argc, argv); }
+#include "app/app.h"
+#include "platform/host_os.h"
+
+int main(int argc, char** argv) {
+  cw::UseCallersConsole();
+  // The arguments as UTF-8, whatever the system's code page.
+  std::vector<std::string> args = cw::Utf8Arguments(argc, argv);
+  std::vector<char*> pointers;
+  for (auto& a : args) pointers.push_back(a.data());
+  pointers.push_back(nullptr);
+  return cw::RunProgram(int(args.size()), pointers.data());
+}

@@ -41,5 +41,16 @@ TEST(SaveLocationTest, WritableFoldersAreTold) {
   }
 }
 
+TEST(SaveLocationTest, OnWindowsAReadOnlyDataFolderSendsTheSavedGameToAppData) {
+  namespace fs = std::filesystem;
+  fs::path data = fs::path("C:") / "Games" / "Cinderwake" / "data";
+  fs::path app_data = fs::path("C:") / "Users" / "ann" / "AppData" / "Roaming";
+  EXPECT_EQ(ChooseWindowsSaveFolder(data, true, app_data), data);
+  EXPECT_EQ(ChooseWindowsSaveFolder(data, false, app_data), app_data / "Cinderwake");
+  // Nowhere better: saving will fail, as it would have in the data folder.
+  EXPECT_EQ(ChooseWindowsSaveFolder(data, false, std::nullopt), data);
+  EXPECT_EQ(ChooseWindowsSaveFolder(data, false, fs::path()), data);
+}
+
 }  // namespace
 }  // namespace cw::test

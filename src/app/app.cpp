@@ -16,10 +16,12 @@
 #include "app/start_up.h"
 #include "app/state_dump.h"
 #include "platform/headless_platform.h"
+#include "platform/host_os.h"
 #include "platform/recording_session.h"
 #include "platform/replay_session.h"
 #include "platform/sdl_platform.h"
 #include "platform/startup_error.h"
+#include "platform/utf8_path.h"
 #include "play/game.h"
 #include "savegame/save_format.h"
 #include "ui/embedded_assets.h"
@@ -35,12 +37,6 @@ std::vector<uint8_t> Bytes(const std::string& asset) {
   return {span.begin(), span.end()};
 }
 
-fs::path ProgramFolder() {
-  std::error_code ec;
-  auto exe = fs::read_symlink("/proc/self/exe", ec);
-  return ec ? fs::current_path() : exe.parent_path();
-}
-
 bool ReadFile(const fs::path& path, std::string& out) {
   std::ifstream f(path, std::ios::binary);
   if (!f) return false;
@@ -53,7 +49,7 @@ bool ReadFile(const fs::path& path, std::string& out) {
 void RunScriptCommand(Game& g, const ScriptCommand& c) {
   switch (c.kind) {
     case ScriptCommand::Kind::Dump: {
-      std::ofstream f(c.path, std::ios::binary);
+      std::ofstream f(PathFromUtf8(c.path), std::ios::binary);
       f << StateDump(g) << "\n";
       if (!f) std::cerr << "cinderwake: can't write the dump " << c.path << "\n";
       break;
@@ -148,7 +144,7 @@ int RunProgram(int argc, char** argv) {
     std::cout << "cinderwake " << CINDERWAKE_VERSION << "\n";
     return 0;
   }
-  DataLocation data{cl->data_dir, false};
+  DataLocation data{PathFromUtf8(cl->data_dir), false};
   if (cl->data_dir.empty()) data = FindDataFolder(ProgramFolder(), CINDERWAKE_INSTALLED_DATA_DIR);
   const fs::path& data_dir = data.folder;
 
@@ -163,7 +159,7 @@ int RunProgram(int argc, char** argv) {
   bool replaying = !cl->replay.empty();
   SessionLog recorded;
   if (replaying) {
-    std::ifstream f(cl->replay, std::ios::binary);
+    std::ifstream f(PathFromUtf8(cl->replay), std::ios::binary);
     if (!f) {
       std::cerr << "cinderwake: can't read the recording " << cl->replay << "\n";
       return 2;
@@ -179,7 +175,7 @@ int RunProgram(int argc, char** argv) {
   std::vector<ScriptCommand> script;
   if (cl->headless && !cl->script.empty()) {
     std::string text;
-    if (!ReadFile(cl->script, text)) {
+    if (!ReadFile(PathFromUtf8(cl->script), text)) {
       std::cerr << "cinderwake: can't read the script " << cl->script << "\n";
       return 2;
     }
@@ -197,18 +193,22 @@ int RunProgram(int argc, char** argv) {
   std::unique_ptr<ScratchFolder> scratch;
   fs::path save_dir;
   if (!cl->save_dir.empty()) {
-    save_dir = cl->save_dir;
+    save_dir = PathFromUtf8(cl->save_dir);
   } else if (replaying) {
     scratch = std::make_unique<ScratchFolder>();
     save_dir = scratch->path();
   } else {
+#ifdef _WIN32
+    save_dir = ChooseWindowsSaveFolder(data_dir, !data.installed && FolderWritable(data_dir), WindowsAppDataFolder());
+#else
     save_dir = ChooseSaveFolder(data_dir, !data.installed && FolderWritable(data_dir), std::getenv("XDG_DATA_HOME"),
                                 std::getenv("HOME"));
+#endif
   }
   std::error_code ec;
   fs::create_directories(save_dir, ec);
   if (replaying && !RestoreSavedGame(save_dir, recorded.header.saved_game)) {
-    std::cerr << "cinderwake: can't put the recorded saved game into " << save_dir.string() << "\n";
+    std::cerr << "cinderwake: can't put the recorded saved game into " << Utf8Path(save_dir) << "\n";
     return 1;
   }
 
@@ -227,7 +227,7 @@ int RunProgram(int argc, char** argv) {
       // The start-up loads the city before the splash can show: decode it while the window opens.
       if (const LocationInfo* city = FindLocation("city"))
         for (std::string_view file : {city->picture, city->mask})
-          options.read_ahead.push_back((data_dir / std::string(file)).string());
+          options.read_ahead.push_back(Utf8Path(data_dir / std::string(file)));
       window = std::make_unique<SdlPlatform>(options, Bytes("font_regular.ttf"), Bytes("font_bold.ttf"));
       base = window.get();
       media = window.get();

@@ -4,6 +4,7 @@
 #include <sstream>
 #include <vector>
 
+#include "platform/utf8_path.h"
 #include "world/location_catalogue.h"
 
 namespace cw {
@@ -67,9 +68,9 @@ std::optional<std::string> CheckDataFolder(const std::filesystem::path& data_dir
   for (const auto& [name, jpeg] : RequiredDataFiles()) {
     auto path = data_dir / name;
     std::string bytes;
-    if (!ReadAll(path, bytes)) return "missing data file: " + path.string();
+    if (!ReadAll(path, bytes)) return "missing data file: " + Utf8Path(path);
     if (!(jpeg ? LooksLikeWholeJpeg(bytes) : LooksLikeWholeGif(bytes)))
-      return "damaged data file (not a whole " + std::string(jpeg ? "JPEG" : "GIF") + " picture): " + path.string();
+      return "damaged data file (not a whole " + std::string(jpeg ? "JPEG" : "GIF") + " picture): " + Utf8Path(path);
   }
   return std::nullopt;
 }

@@ -1,6 +1,13 @@
 #include "app/save_location.h"
 
+#ifdef _WIN32
+#include <cstdio>
+#include <random>
+#include <string>
+#include <system_error>
+#else
 #include <unistd.h>
+#endif
 
 namespace cw {
 
@@ -16,6 +23,28 @@ std::filesystem::path ChooseSaveFolder(const std::filesystem::path& data_dir, bo
   return data_dir;
 }
 
+std::filesystem::path ChooseWindowsSaveFolder(const std::filesystem::path& data_dir, bool data_dir_writable,
+                                              const std::optional<std::filesystem::path>& app_data) {
+  if (data_dir_writable || !app_data || app_data->empty()) return data_dir;
+  return *app_data / "Cinderwake";
+}
+
+#ifdef _WIN32
+// Windows' access() knows only the read-only attribute, not who may write where (Program Files):
+// the only sure test is to make a file there.
+bool FolderWritable(const std::filesystem::path& dir) {
+  std::random_device rd;
+  auto probe = dir / (".cinderwake-write-test-" + std::to_string(rd()));
+  std::error_code ec;
+  if (!std::filesystem::is_directory(dir, ec)) return false;
+  FILE* f = _wfopen(probe.c_str(), L"wbx");
+  if (!f) return false;
+  std::fclose(f);
+  std::filesystem::remove(probe, ec);
+  return true;
+}
+#else
 bool FolderWritable(const std::filesystem::path& dir) { return ::access(dir.c_str(), W_OK | X_OK) == 0; }
+#endif
 
 }  // namespace cw

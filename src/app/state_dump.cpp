@@ -46,7 +46,8 @@ Json StateFields(const Game& g) {
   F(upper)
   F(downer)
   F(lefter)
-  F(righter) F(r) F(u) F(angle) F(My_x) F(My_y) F(helpXCity) F(helpYCity) F(charPhase) F(abc) F(RunCount) F(charMoving)
+  F(righter)
+  F(r) F(u) F(angle) F(My_x) F(My_y) F(helpXCity) F(helpYCity) F(charPhase) F(abc) F(RunCount) F(charMoving)
       F(DetectMapMove) F(CharCollisionX) F(CharCollisionY) F(GamePhase) F(Enemycount) F(MaxEnemy) F(EnemyFlip) F(uholX)
           F(ramenoX) F(ShotsFired) F(ShotButtonPushed) F(ShotColDetected) F(BloodCount) F(TextSMS) F(CisloSMS)
               F(WriteSMS) F(blnGame) F(blnNewLevel) F(blnStart) F(blnEnd) F(blnWrite) F(blnWritten) F(AccessLab)
@@ -97,7 +98,10 @@ std::string StateDump(const Game& g) {
   j["passes"] = g.passes;
   j["focus"] = g.ui.focus() ? Json(g.ui.focus()->name) : Json(nullptr);
   std::string music = g.MP1.FileName();
-  if (!music.empty()) music = std::filesystem::path(music).lexically_relative(g.data_dir).generic_string();
+  if (!music.empty()) {
+    auto relative = PathFromUtf8(music).lexically_relative(g.data_dir).generic_u8string();
+    music.assign(relative.begin(), relative.end());
+  }
   j["music"] = Json{{"file", music.empty() ? Json(nullptr) : Json(music)}, {"playing", g.MP1.Playing()}};
   j["state"] = StateFields(g);
   j["elements"] = ElementFields(g);

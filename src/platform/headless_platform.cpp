@@ -4,12 +4,14 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/utf8_path.h"
+
 namespace cw {
 namespace {
 
 // An MP3 file starts with an ID3 tag or an MPEG frame sync.
 bool LooksLikeMp3(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
+  std::ifstream f(PathFromUtf8(path), std::ios::binary);
   unsigned char b[3] = {0, 0, 0};
   if (!f.read(reinterpret_cast<char*>(b), 3)) return false;
   return (b[0] == 'I' && b[1] == 'D' && b[2] == '3') || (b[0] == 0xFF && (b[1] & 0xE0) == 0xE0);
@@ -98,9 +100,9 @@ uint64_t HeadlessPlatform::RandomSeed() {
 
 std::optional<Surface> HeadlessPlatform::DecodePicture(const std::string& path) {
   std::error_code ec;
-  auto size = std::filesystem::file_size(path, ec);
+  auto size = std::filesystem::file_size(PathFromUtf8(path), ec);
   if (ec) return std::nullopt;
-  auto changed = std::filesystem::last_write_time(path, ec).time_since_epoch().count();
+  auto changed = std::filesystem::last_write_time(PathFromUtf8(path), ec).time_since_epoch().count();
   if (ec) return std::nullopt;
   auto key = std::make_tuple(path, size, int64_t(changed));
   if (auto it = decoded_.find(key); it != decoded_.end()) return it->second;

@@ -1,14 +1,16 @@
 #include "platform/picture_read_ahead.h"
 
+#include "platform/utf8_path.h"
+
 namespace cw {
 
 namespace {
 
 bool Stamp(const std::string& path, std::uintmax_t& size, std::filesystem::file_time_type& written) {
   std::error_code error;
-  size = std::filesystem::file_size(path, error);
+  size = std::filesystem::file_size(PathFromUtf8(path), error);
   if (error) return false;
-  written = std::filesystem::last_write_time(path, error);
+  written = std::filesystem::last_write_time(PathFromUtf8(path), error);
   return !error;
 }
 

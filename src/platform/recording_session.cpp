@@ -2,10 +2,12 @@
 
 #include <stdexcept>
 
+#include "platform/utf8_path.h"
+
 namespace cw {
 
 RecordingSession::RecordingSession(Session& inner, const std::string& path, const SessionHeader& header)
-    : inner_(inner), out_(path, std::ios::binary | std::ios::trunc) {
+    : inner_(inner), out_(PathFromUtf8(path), std::ios::binary | std::ios::trunc) {
   if (!out_) throw std::runtime_error("can't write the recording " + path);
   WriteSessionHeader(out_, header);
 }

@@ -11,6 +11,7 @@
 #include <SDL_ttf.h>
 
 #include "platform/jpeg_decode.h"
+#include "platform/utf8_path.h"
 
 namespace cw {
 
@@ -86,7 +87,7 @@ std::optional<Surface> SdlMedia::ToSurface(SDL_Surface* decoded) {
 }
 
 std::optional<Surface> SdlMedia::DecodePicture(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(PathFromUtf8(path), std::ios::binary);
   if (!file) return std::nullopt;
   std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   if (file.bad()) return std::nullopt;

@@ -7,6 +7,7 @@
 #include "external/music_player.h"
 #include "platform/media.h"
 #include "platform/session.h"
+#include "platform/utf8_path.h"
 #include "play/game_state.h"
 #include "runtime/pacing.h"
 #include "runtime/random.h"
@@ -40,10 +41,8 @@ class Game : public GameState {
   double Rnd() { return rng.Next(); }
   void Randomize() { rng.Seed(session.RandomSeed()); }
 
-  // A file of the data folder, e.g. DataFile("music.mp3").
-  std::string DataFile(const std::string& name) const { return (data_dir / name).string(); }
-  // A file of the save folder, e.g. SaveFile("SaveGame.txt").
-  std::string SaveFile(const std::string& name) const { return (save_dir / name).string(); }
+  // A file of the data folder as UTF-8 text, e.g. DataFile("music.mp3").
+  std::string DataFile(const std::string& name) const { return Utf8Path(data_dir / name); }
   // Loads a picture file of the data folder into a surface; faults when it can't be read.
   void LoadPicture(Element* el, const std::string& file_name);
 };

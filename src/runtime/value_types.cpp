@@ -6,6 +6,11 @@
 #include <cstdlib>
 #include <limits>
 
+// MinGW's own printf and strtod read and write numbers as glibc does; the Windows C runtime's don't.
+#if defined(_WIN32) && !__USE_MINGW_ANSI_STDIO
+#error "number texts need __USE_MINGW_ANSI_STDIO"
+#endif
+
 namespace cw {
 
 double RoundHalfEven(double d) {

@@ -1,69 +1,15 @@
 #include "savegame/save_file.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <filesystem>
-#include <optional>
 #include <string>
 
-#include <fcntl.h>
-#include <unistd.h>
-
+#include "platform/host_os.h"
 #include "play/game.h"
 #include "savegame/save_format.h"
 #include "world/location_loader.h"
 
 namespace cw {
 namespace {
-
-bool WriteAll(int fd, const std::string& bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += size_t(n);
-  }
-  return true;
-}
-
-// The whole file onto the disk under a temporary name; false (and no temporary file) on any failure.
-bool WriteTemporary(const std::string& path, const std::string& bytes) {
-  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  if (!ok) ::unlink(path.c_str());
-  return ok;
-}
-
-// Makes the rename itself durable; a folder that can't be synced still holds the new file.
-void SyncFolder(const std::filesystem::path& folder) {
-  int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
-// The file's bytes, or nothing when it is missing or can't be read.
-std::optional<std::string> ReadAll(const std::string& path) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  std::string bytes;
-  char buf[4096];
-  for (;;) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      ::close(fd);
-      return std::nullopt;
-    }
-    if (n == 0) break;
-    bytes.append(buf, size_t(n));
-  }
-  ::close(fd);
-  return bytes;
-}
 
 // Lines are applied one at a time, in file order.
 void Apply(Game& g, const SaveLine& field, const SavedValue& v) {
@@ -88,20 +34,15 @@ void Apply(Game& g, const SaveLine& field, const SavedValue& v) {
 bool SaveGame(Game& g) {
   // The whole text is assembled before any file is touched.
   g.SaveGameText = SaveGameTextOf(g);
-  std::string final_path = g.SaveFile(kSaveFileName);
-  std::string temp_path = g.SaveFile(kSaveTempName);
-  if (!WriteTemporary(temp_path, g.SaveGameText + "\r\n")) return false;
-  if (std::rename(temp_path.c_str(), final_path.c_str()) != 0) {
-    ::unlink(temp_path.c_str());
-    return false;
-  }
-  SyncFolder(g.save_dir);
-  return true;
+  // The whole file onto the disk under a temporary name, then in place of the old one in one step.
+  std::filesystem::path temp_path = g.save_dir / kSaveTempName;
+  if (!WriteFileDurably(temp_path, g.SaveGameText + "\r\n")) return false;
+  return MoveIntoPlace(temp_path, g.save_dir / kSaveFileName);
 }
 
 bool LoadGame(Game& g) {
   // A missing or unreadable file counts as no saved game.
-  auto bytes = ReadAll(g.SaveFile(kSaveFileName));
+  auto bytes = ReadWholeFile(g.save_dir / kSaveFileName);
   if (!bytes) return false;
   CheckedSave save = CheckSaveGame(*bytes);
   if (save.result != CheckedSave::Result::Loadable) return false;
