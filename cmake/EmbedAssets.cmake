@@ -2,7 +2,11 @@
 # A file is known by its name alone; one listed with its whole path is taken from there.
 set(CW_EMBED_ASM ${CMAKE_BINARY_DIR}/generated/embedded_assets.S)
 set(CW_EMBED_TABLE ${CMAKE_BINARY_DIR}/generated/embedded_assets_table.cpp)
-set(asm ".section .rodata\n")
+if(WIN32)
+  set(asm ".section .rdata,\"dr\"\n")
+else()
+  set(asm ".section .rodata\n")
+endif()
 set(table "#include \"ui/embedded_assets.h\"\n#include <cstring>\n#include <stdexcept>\n\n")
 set(entries "")
 set(deps "")
@@ -20,7 +24,9 @@ foreach(file IN LISTS CW_EMBEDDED_FILES)
   list(APPEND deps ${path})
   math(EXPR i "${i} + 1")
 endforeach()
-string(APPEND asm ".section .note.GNU-stack,\"\",@progbits\n")
+if(NOT WIN32)
+  string(APPEND asm ".section .note.GNU-stack,\"\",@progbits\n")
+endif()
 string(APPEND table "
 namespace cw {
 std::span<const unsigned char> EmbeddedAsset(const std::string& name) {

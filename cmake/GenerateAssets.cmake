@@ -43,7 +43,10 @@ add_custom_command(
   VERBATIM)
 endif()
 
-add_subdirectory(assets/music)
+# The music generator runs on the build machine: a cross build takes its music from CINDERWAKE_ASSETS_FROM.
+if(NOT CMAKE_CROSSCOMPILING)
+  add_subdirectory(assets/music)
+endif()
 if(NOT CINDERWAKE_ASSETS_FROM)
   set(CW_MUSIC_OUTPUTS ${CINDERWAKE_DATA_DIR}/music.mp3 ${CINDERWAKE_DATA_DIR}/music2.mp3)
   add_custom_command(

@@ -1,0 +1,1 @@
+#define libm_alias_finite(from, to)

@@ -1,0 +1,1 @@
+#define LIBM_SVID_COMPAT 0

@@ -1,0 +1,2 @@
+#include <math.h>
+#include <stdint.h>
