@@ -5,7 +5,8 @@
 #
 # The pictures, maps and music are those of the native build in ./build (built first if missing), and
 # the libraries those of tools/deps/build_family.sh mingw64. Takes cmake options for the Windows build.
-# Environment: CINDERWAKE_NATIVE_BUILD (default ./build), CINDERWAKE_WINDOWS_BUILD (default ./build-windows).
+# Environment: CINDERWAKE_NATIVE_BUILD (default ./build), CINDERWAKE_WINDOWS_BUILD (default ./build-windows),
+# CINDERWAKE_FAMILY_PREFIX (a library prefix made before, instead of asking build_family.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -48,12 +49,12 @@ cp -a "$native/generated/embedded" "$assets/embedded"
 # Everything the game reads, but never a saved game of the native build's own.
 find "$native/data" -maxdepth 1 -type f ! -name 'SaveGame*' -exec cp {} "$assets/data/" \;
 
-prefix=$(bash tools/deps/build_family.sh mingw64 | tail -1)
+prefix=${CINDERWAKE_FAMILY_PREFIX:-$(bash tools/deps/build_family.sh mingw64 | tail -1)}
 glibc_math=$(bash tools/windows/glibc_math_source.sh | tail -1)
 say "libraries from $prefix"
 
 t0=$(date +%s)
-# The toolchain file points find_package and pkg-config at the family's prefix alone.
+# The toolchain file points find_package and pkg-config at this prefix alone.
 export CINDERWAKE_FAMILY_PREFIX=$prefix
 cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   "-DCMAKE_TOOLCHAIN_FILE=$root/tools/deps/mingw64.cmake" "-DCMAKE_PREFIX_PATH=$prefix" \
