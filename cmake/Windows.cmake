@@ -14,13 +14,13 @@ target_link_options(cinderwake PRIVATE -mwindows)
 
 # Icon and version information.
 enable_language(RC)
-set(CW_ICON_PNG ${CMAKE_BINARY_DIR}/generated/cinderwake.png)
+set(CW_ICONS ${CMAKE_BINARY_DIR}/generated/icons)
 set(CW_ICO ${CMAKE_BINARY_DIR}/generated/cinderwake.ico)
 add_custom_command(
   OUTPUT ${CW_ICO}
   COMMAND ${CINDERWAKE_PYTHON} ${CMAKE_SOURCE_DIR}/cmake/install/make_icon.py
-          ${CINDERWAKE_EMBED_DIR}/picStartUp_mirror.jpg ${CW_ICON_PNG}
-  COMMAND ${CINDERWAKE_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/windows/make_ico.py ${CW_ICON_PNG} ${CW_ICO}
+          ${CINDERWAKE_EMBED_DIR}/picStartUp_mirror.jpg ${CW_ICONS}
+  COMMAND ${CINDERWAKE_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/windows/make_ico.py ${CW_ICONS} ${CW_ICO}
   DEPENDS ${CINDERWAKE_EMBED_DIR}/picStartUp_mirror.jpg ${CMAKE_SOURCE_DIR}/cmake/install/make_icon.py
           ${CMAKE_CURRENT_LIST_DIR}/windows/make_ico.py
   COMMENT "Cutting the icon out of the splash"

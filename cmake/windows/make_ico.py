@@ -1,7 +1,9 @@
-"""A Windows icon file with the usual small sizes, from the program's 64 x 64 icon."""
+"""A Windows icon file, from the program's icons (cmake/install/make_icon.py's output folder)."""
+import os
 import sys
 
 from PIL import Image
 
-png, ico = sys.argv[1], sys.argv[2]
-Image.open(png).convert("RGBA").save(ico, format="ICO", sizes=[(16, 16), (24, 24), (32, 32), (48, 48), (64, 64)])
+icons, ico = sys.argv[1], sys.argv[2]
+largest = Image.open(os.path.join(icons, "256x256", "apps", "cinderwake.png")).convert("RGBA")
+largest.save(ico, format="ICO", sizes=[(16, 16), (24, 24), (32, 32), (48, 48), (64, 64), (128, 128), (256, 256)])
