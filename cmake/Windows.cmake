@@ -1,7 +1,4 @@
 # The 64-bit Windows program, cross-built with MinGW-w64 (tools/windows.sh makes the zip).
-include(${CMAKE_CURRENT_LIST_DIR}/windows/GlibcMath.cmake)
-# The game's sin, cos, atan and pow are glibc's, as on Linux, not the C runtime's.
-target_link_libraries(cinderwake_core PUBLIC glibc_math)
 # The wide command line, the roaming application data folder.
 target_link_libraries(cinderwake_core PUBLIC shell32 ole32 uuid)
 
@@ -29,7 +26,7 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/windows/cinderwake.rc.in ${CMAKE_BINARY
 target_sources(cinderwake PRIVATE ${CMAKE_BINARY_DIR}/generated/cinderwake.rc)
 set_source_files_properties(${CMAKE_BINARY_DIR}/generated/cinderwake.rc PROPERTIES OBJECT_DEPENDS ${CW_ICO})
 
-# Checks that run under Wine: the number texts and parsing, and glibc's functions against Linux's.
+# Checks that run under Wine: the number texts and parsing.
 find_path(CW_GTEST_SOURCE googletest/CMakeLists.txt PATHS /usr/src/googletest NO_CMAKE_FIND_ROOT_PATH NO_DEFAULT_PATH)
 if(CW_GTEST_SOURCE)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
@@ -42,6 +39,3 @@ if(CW_GTEST_SOURCE)
 else()
   message(WARNING "googletest's source (/usr/src/googletest) is missing: no numbers_test.exe")
 endif()
-add_executable(math_probe ${CMAKE_SOURCE_DIR}/tests/windows/math_probe.cpp)
-target_link_libraries(math_probe PRIVATE glibc_math cinderwake_warnings)
-set_target_properties(math_probe PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

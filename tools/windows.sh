@@ -50,7 +50,6 @@ cp -a "$native/generated/embedded" "$assets/embedded"
 find "$native/data" -maxdepth 1 -type f ! -name 'SaveGame*' -exec cp {} "$assets/data/" \;
 
 prefix=${CINDERWAKE_FAMILY_PREFIX:-$(bash tools/deps/build_family.sh mingw64 | tail -1)}
-glibc_math=$(bash tools/windows/glibc_math_source.sh | tail -1)
 say "libraries from $prefix"
 
 t0=$(date +%s)
@@ -58,7 +57,7 @@ t0=$(date +%s)
 export CINDERWAKE_FAMILY_PREFIX=$prefix
 cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   "-DCMAKE_TOOLCHAIN_FILE=$root/tools/deps/mingw64.cmake" "-DCMAKE_PREFIX_PATH=$prefix" \
-  "-DCINDERWAKE_ASSETS_FROM=$assets" "-DCINDERWAKE_GLIBC_MATH_DIR=$glibc_math" "$@" >&2
+  "-DCINDERWAKE_ASSETS_FROM=$assets" "$@" >&2
 cmake --build "$out" -j2 >&2
 say "cross-built in $(($(date +%s) - t0)) s"
 
@@ -89,7 +88,7 @@ cp -a "$out/data" "$stage/data"
 rm -f "$stage"/data/SaveGame*
 printf 'NoSaveGame\r\n' >"$stage/data/SaveGame.txt"
 sed 's/$/\r/' tools/windows/README.txt >"$stage/README.txt"
-# Licence texts of everything shipped: the libraries, the C++ runtime, glibc's functions, the fonts.
+# Licence texts of everything shipped: the libraries, the C++ runtime, the fonts.
 for dll in "$stage"/*.dll; do
   case $(basename "$dll") in
     SDL2.dll) lic=SDL2 ;;
@@ -99,7 +98,6 @@ for dll in "$stage"/*.dll; do
     libfreetype*.dll) lic=freetype ;;
     libjpeg*.dll) lic=libjpeg-turbo ;;
     libstdc++*.dll | libgcc_s*.dll | libwinpthread*.dll) lic=mingw-w64-runtime ;;
-    glibc-math.dll) continue ;;
     *)
       say "error: no licence known for $(basename "$dll")"
       exit 1
@@ -109,7 +107,6 @@ for dll in "$stage"/*.dll; do
 done
 cp -a "$prefix/share/licenses/nlohmann-json" "$stage/licences/"  # built into the program
 [ -d "$stage/licences/mingw-w64-runtime" ] || cp -a "$prefix/share/licenses/mingw-w64-runtime" "$stage/licences/"
-cp -a "$glibc_math/licenses" "$stage/licences/glibc"
 mkdir -p "$stage/licences/fonts-dejavu"
 cp /usr/share/doc/fonts-dejavu-core/copyright "$stage/licences/fonts-dejavu/copyright"
 zipfile=$out/cinderwake-windows-x64.zip

@@ -18,11 +18,11 @@ assert data == sorted(expected_data), f"data folder: {data} instead of {sorted(e
 dlls = {n for n in top if n.lower().endswith(".dll")}
 assert top == {"cinderwake.exe", "README.txt", "data", "licences"} | dlls, top
 expected_dlls = {"SDL2.dll", "SDL2_image.dll", "SDL2_mixer.dll", "SDL2_ttf.dll", "libfreetype.dll", "libjpeg-62.dll",
-                 "glibc-math.dll", "libstdc++-6.dll", "libgcc_s_seh-1.dll", "libwinpthread-1.dll"}
+                 "libstdc++-6.dll", "libgcc_s_seh-1.dll", "libwinpthread-1.dll"}
 assert dlls == expected_dlls, f"DLLs: {sorted(dlls)}"
 licences = {n.split("/")[2] for n in names if n.startswith("Cinderwake/licences/")}
 expected_licences = {"SDL2", "SDL2_image", "SDL2_mixer", "SDL2_ttf", "freetype", "libjpeg-turbo", "nlohmann-json",
-                     "mingw-w64-runtime", "glibc", "fonts-dejavu"}
+                     "mingw-w64-runtime", "fonts-dejavu"}
 assert licences == expected_licences, f"licences: {sorted(licences)}"
 for lic in expected_licences:
     assert any(n.startswith(f"Cinderwake/licences/{lic}/") and zipfile.ZipFile(zip_path).getinfo(n).file_size > 200

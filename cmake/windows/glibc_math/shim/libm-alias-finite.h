@@ -1,1 +1,0 @@
-#define libm_alias_finite(from, to)

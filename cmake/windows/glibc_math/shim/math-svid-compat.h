@@ -1,1 +1,0 @@
-#define LIBM_SVID_COMPAT 0

@@ -1,2 +1,0 @@
-#include <math.h>
-#include <stdint.h>

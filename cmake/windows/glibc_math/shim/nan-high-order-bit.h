@@ -1,1 +1,0 @@
-#define HIGH_ORDER_BIT_IS_SET_FOR_SNAN 0
