@@ -5,7 +5,7 @@
 #include "play/game.h"
 #include "play/life_and_levels.h"
 #include "progression/reset_game.h"
-#include "screens_fixtures.h"
+#include "support/screens_fixtures.h"
 
 namespace cw::test {
 namespace {

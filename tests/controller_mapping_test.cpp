@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "app/state_dump.h"
-#include "screens_fixtures.h"
+#include "support/screens_fixtures.h"
 
 namespace cw::test {
 namespace {

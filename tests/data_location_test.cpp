@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "play_fixtures.h"
+#include "support/play_fixtures.h"
 
 namespace cw::test {
 namespace {

@@ -4,7 +4,7 @@
 #include "screens/credits_screen.h"
 #include "screens/death_screen.h"
 #include "screens/main_menu.h"
-#include "screens_fixtures.h"
+#include "support/screens_fixtures.h"
 
 namespace cw::test {
 namespace {

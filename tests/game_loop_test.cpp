@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "play/messages.h"
-#include "play_fixtures.h"
+#include "support/play_fixtures.h"
 #include "ui/embedded_assets.h"
 #include "world/location_loader.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/start_up.h"
-#include "play_pilot.h"
+#include "support/play_pilot.h"
 
 namespace cw::test {
 namespace {

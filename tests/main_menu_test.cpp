@@ -4,7 +4,7 @@
 
 #include "play/game.h"
 #include "screens/menu_selection.h"
-#include "screens_fixtures.h"
+#include "support/screens_fixtures.h"
 
 namespace cw::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "play/messages.h"
-#include "play_fixtures.h"
+#include "support/play_fixtures.h"
 #include "world/location_loader.h"
 
 namespace cw::test {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/key_codes.h"
-#include "play_fixtures.h"
+#include "support/play_fixtures.h"
 
 namespace cw::test {
 namespace {

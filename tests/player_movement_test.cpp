@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "play_fixtures.h"
 #include "runtime/angles.h"
+#include "support/play_fixtures.h"
 
 namespace cw::test {
 namespace {

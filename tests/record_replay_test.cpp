@@ -6,7 +6,7 @@
 #include "platform/replay_session.h"
 #include "platform/session_log.h"
 #include "savegame/save_format.h"
-#include "screens_fixtures.h"
+#include "support/screens_fixtures.h"
 #include "support/test_game.h"
 
 namespace cw::test {

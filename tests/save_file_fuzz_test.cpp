@@ -6,7 +6,7 @@
 #include "play/game.h"
 #include "savegame/save_file.h"
 #include "savegame/save_format.h"
-#include "screens_fixtures.h"
+#include "support/screens_fixtures.h"
 
 namespace cw::test {
 namespace {

@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake ninja-build pkg-config
   libsdl2-dev libsdl2-image-dev libsdl2-mixer-dev libsdl2-ttf-dev libjpeg-dev
-  nlohmann-json3-dev libgtest-dev libbenchmark-dev
+  nlohmann-json3-dev libgtest-dev libbenchmark-dev clang-format
   python3 python3-pil python3-numpy libmp3lame-dev fonts-dejavu-core
   xvfb x11-utils xdotool imagemagick openbox
   dpkg-dev lintian desktop-file-utils appstream)

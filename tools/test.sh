@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
 cd build
-ctest -j2 --output-on-failure
+ctest -j2 --output-on-failure --no-tests=error

@@ -42,25 +42,22 @@ Json Actor(const ActorRecord& a) {
 
 Json StateFields(const Game& g) {
   Json s;
-#define F(name) s[#name] = ToJson(g.name);
-  F(upper)
-  F(downer)
-  F(lefter)
-  F(righter)
-  F(r) F(u) F(angle) F(My_x) F(My_y) F(helpXCity) F(helpYCity) F(charPhase) F(abc) F(RunCount) F(charMoving)
-      F(DetectMapMove) F(CharCollisionX) F(CharCollisionY) F(GamePhase) F(Enemycount) F(MaxEnemy) F(EnemyFlip) F(uholX)
-          F(ramenoX) F(ShotsFired) F(ShotButtonPushed) F(ShotColDetected) F(BloodCount) F(TextSMS) F(CisloSMS)
-              F(WriteSMS) F(blnGame) F(blnNewLevel) F(blnStart) F(blnEnd) F(blnWrite) F(blnWritten) F(AccessLab)
-                  F(Duvave1Entered) F(MoveBoss) F(Duvave2Boss) F(BossOnShot) F(Boss_Rate) F(fps) F(SmerStrely)
-                      F(dopredu) F(doboku) F(mapMoving) F(blnColision) F(koniecMapy) F(blnStory) F(Strength)
-                          F(Endurance) F(Vitality) F(Ultimate) F(Healing) F(Life) F(Experience) F(ExperienceNeeded)
-                              F(Level) F(BossX) F(BossY) F(BossAngle) F(BossTurn) F(BossSpeed) F(BossTick) F(BossPose)
-                                  F(BossPoseStep) F(BossTargetX) F(BossTargetY) F(BossLife) F(BossShotX) F(BossShotY)
-                                      F(BossShotAngle) F(BossShotTurn) F(BossShotTicks) F(BossShotSpeed)
-                                          F(MainMenuSelection) F(InGameMenuSelection) F(SaveGameText)
+#define F(name) s[#name] = ToJson(g.name)
+  // Several fields a line, where clang-format would give each its own.
+  // clang-format off
+  F(upper); F(downer); F(lefter); F(righter); F(r); F(u); F(angle); F(My_x); F(My_y); F(helpXCity); F(helpYCity);
+  F(charPhase); F(abc); F(RunCount); F(charMoving); F(DetectMapMove); F(CharCollisionX); F(CharCollisionY);
+  F(GamePhase); F(Enemycount); F(MaxEnemy); F(EnemyFlip); F(uholX); F(ramenoX); F(ShotsFired); F(ShotButtonPushed);
+  F(ShotColDetected); F(BloodCount); F(TextSMS); F(CisloSMS); F(WriteSMS); F(blnGame); F(blnNewLevel); F(blnStart);
+  F(blnEnd); F(blnWrite); F(blnWritten); F(AccessLab); F(Duvave1Entered); F(MoveBoss); F(Duvave2Boss); F(BossOnShot);
+  F(Boss_Rate); F(fps); F(SmerStrely); F(dopredu); F(doboku); F(mapMoving); F(blnColision); F(koniecMapy); F(blnStory);
+  F(Strength); F(Endurance); F(Vitality); F(Ultimate); F(Healing); F(Life); F(Experience); F(ExperienceNeeded);
+  F(Level); F(BossX); F(BossY); F(BossAngle); F(BossTurn); F(BossSpeed); F(BossTick); F(BossPose); F(BossPoseStep);
+  F(BossTargetX); F(BossTargetY); F(BossLife); F(BossShotX); F(BossShotY); F(BossShotAngle); F(BossShotTurn);
+  F(BossShotTicks); F(BossShotSpeed); F(MainMenuSelection); F(InGameMenuSelection); F(SaveGameText);
+  // clang-format on
 #undef F
-                                              Json enemies = Json::array(),
-                                                   shots = Json::array(), kits = Json::array(), splats = Json::array();
+  Json enemies = Json::array(), shots = Json::array(), kits = Json::array(), splats = Json::array();
   for (const auto& a : g.Enemies) enemies.push_back(Actor(a));
   for (size_t i = 1; i < g.Shots.size(); ++i) shots.push_back(Actor(g.Shots[i]));
   for (const auto& k : g.FirstAidKits)
@@ -98,10 +95,7 @@ std::string StateDump(const Game& g) {
   j["passes"] = g.passes;
   j["focus"] = g.ui.focus() ? Json(g.ui.focus()->name) : Json(nullptr);
   std::string music = g.MP1.FileName();
-  if (!music.empty()) {
-    auto relative = PathFromUtf8(music).lexically_relative(g.data_dir).generic_u8string();
-    music.assign(relative.begin(), relative.end());
-  }
+  if (!music.empty()) music = std::filesystem::path(music).lexically_relative(g.data_dir).generic_string();
   j["music"] = Json{{"file", music.empty() ? Json(nullptr) : Json(music)}, {"playing", g.MP1.Playing()}};
   j["state"] = StateFields(g);
   j["elements"] = ElementFields(g);

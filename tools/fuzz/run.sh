@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# Builds one libFuzzer target with clang and runs it for the given number of seconds.
+# Builds one libFuzzer target with clang in ./build-fuzz and runs it for the given number of seconds.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 target=${1:?script or savegame}
 seconds=${2:-600}
-out=build-fuzz
-mkdir -p "$out" "tests/fuzz_corpus/$target"
 case "$target" in
-  script) sources=(tools/fuzz/script_fuzzer.cpp src/platform/headless_script.cpp) ;;
-  savegame) sources=(tools/fuzz/savegame_fuzzer.cpp src/savegame/save_format.cpp src/runtime/value_types.cpp src/world/location_catalogue.cpp) ;;
+  script | savegame) ;;
   *) echo "unknown target $target" >&2; exit 2 ;;
 esac
-clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -Isrc "${sources[@]}" -o "$out/$target-fuzzer"
-"$out/$target-fuzzer" -max_total_time="$seconds" -artifact_prefix="tests/fuzz_corpus/$target/crash-" \
+out=build-fuzz
+cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DCINDERWAKE_FUZZ=ON -DCINDERWAKE_TESTS=OFF
+cmake --build "$out" -j2 --target "${target}_fuzzer"
+mkdir -p "tests/fuzz_corpus/$target"
+"$out/tools/fuzz/${target}_fuzzer" -max_total_time="$seconds" -artifact_prefix="tests/fuzz_corpus/$target/crash-" \
   "tests/fuzz_corpus/$target"

@@ -1,0 +1,16 @@
+# ctest's format check: every C++ file of ours as .clang-format wants it.
+#   cmake -DCLANG_FORMAT=<program> -DSOURCE_DIR=<tree> -P CheckFormat.cmake
+set(files)
+foreach(dir IN ITEMS src tests tools assets cmake)
+  file(GLOB_RECURSE found LIST_DIRECTORIES false ${SOURCE_DIR}/${dir}/*.cpp ${SOURCE_DIR}/${dir}/*.h)
+  list(APPEND files ${found})
+endforeach()
+list(LENGTH files count)
+if(count EQUAL 0)
+  message(FATAL_ERROR "no C++ files found under ${SOURCE_DIR}")
+endif()
+execute_process(COMMAND ${CLANG_FORMAT} --dry-run --Werror ${files} RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "Files above differ from .clang-format; `clang-format -i FILE` fixes them")
+endif()
+message(STATUS "${count} files follow .clang-format")
