@@ -4,7 +4,7 @@
 #include <string>
 
 #include "play/game.h"
-#include "screens_fixtures.h"
+#include "support/screens_fixtures.h"
 
 namespace {
 
