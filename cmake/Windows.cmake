@@ -1,4 +1,16 @@
 # The 64-bit Windows program, cross-built with MinGW-w64 (tools/windows.sh makes the zip).
+# SDL's pkg-config file renames main to SDL_main for its SDL2main, which would take the command line
+# from the ANSI code page; platform/host_os reads the wide one itself, so the program keeps its own main
+# and only the program (not the test programs) is a window program.
+get_target_property(_cw_sdl_cflags PkgConfig::SDL2 INTERFACE_COMPILE_OPTIONS)
+list(REMOVE_ITEM _cw_sdl_cflags -Dmain=SDL_main)
+set_target_properties(PkgConfig::SDL2 PROPERTIES INTERFACE_COMPILE_OPTIONS "${_cw_sdl_cflags}")
+get_target_property(_cw_sdl_lflags PkgConfig::SDL2 INTERFACE_LINK_OPTIONS)
+list(REMOVE_ITEM _cw_sdl_lflags -mwindows)
+set_target_properties(PkgConfig::SDL2 PROPERTIES INTERFACE_LINK_OPTIONS "${_cw_sdl_lflags}")
+get_target_property(_cw_sdl_libs PkgConfig::SDL2 INTERFACE_LINK_LIBRARIES)
+list(FILTER _cw_sdl_libs EXCLUDE REGEX "SDL2main")
+set_target_properties(PkgConfig::SDL2 PROPERTIES INTERFACE_LINK_LIBRARIES "${_cw_sdl_libs}")
 # The wide command line, the roaming application data folder.
 target_link_libraries(cinderwake_core PUBLIC shell32 ole32 uuid)
 

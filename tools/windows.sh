@@ -6,7 +6,8 @@
 # The pictures, maps and music are those of the native build in ./build (built first if missing), and
 # the libraries those of tools/deps/build_family.sh mingw64. Takes cmake options for the Windows build.
 # Environment: CINDERWAKE_NATIVE_BUILD (default ./build), CINDERWAKE_WINDOWS_BUILD (default ./build-windows),
-# CINDERWAKE_FAMILY_PREFIX (a library prefix made before, instead of asking build_family.sh).
+# CINDERWAKE_FAMILY_PREFIX (a library prefix made before, instead of asking build_family.sh),
+# CINDERWAKE_WERROR=ON (warnings as errors, as CI builds).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -57,7 +58,7 @@ t0=$(date +%s)
 export CINDERWAKE_FAMILY_PREFIX=$prefix
 cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   "-DCMAKE_TOOLCHAIN_FILE=$root/tools/deps/mingw64.cmake" "-DCMAKE_PREFIX_PATH=$prefix" \
-  "-DCINDERWAKE_ASSETS_FROM=$assets" "$@" >&2
+  "-DCINDERWAKE_ASSETS_FROM=$assets" -DCINDERWAKE_WERROR="${CINDERWAKE_WERROR:-OFF}" "$@" >&2
 cmake --build "$out" -j2 >&2
 say "cross-built in $(($(date +%s) - t0)) s"
 

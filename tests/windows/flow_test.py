@@ -20,7 +20,8 @@ try:
     shutil.copytree(data, linux_data)
     dumps = ["story", "abilities", "spent", "playing", "saved", "exited", "continued", "credits", "closed"]
 
-    linux_out = os.path.join(work, "Linux Zoë", "dumps") + "/"
+    # The script's dump lines take a path without spaces; the folders still hold a non-ASCII letter.
+    linux_out = os.path.join(work, "Linux-Zoë-dumps") + "/"
     os.makedirs(linux_out)
     with open(os.path.join(work, "linux.txt"), "w", encoding="utf-8") as f:
         f.write(script.replace("@DIR@", linux_out))
@@ -28,8 +29,8 @@ try:
                    check=True, capture_output=True)
 
     # The Windows program finds its data folder beside itself: no --data-dir, so the folder's path comes
-    # from Windows itself; the script and the dumps are named through the UTF-16 command line.
-    windows_out = os.path.join(home, "dumps") + "/"
+    # from Windows itself; the script is named through the UTF-16 command line.
+    windows_out = os.path.join(work, "Windows-Zoë-dumps") + "/"
     os.makedirs(windows_out)
     with open(os.path.join(home, "script für Wine.txt"), "w", encoding="utf-8") as f:
         f.write(script.replace("@DIR@", wine.windows_path(windows_out) + "\\"))
