@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "platform/utf8_path.h"
 #include "play/game.h"
 
 namespace cw {
@@ -95,7 +96,11 @@ std::string StateDump(const Game& g) {
   j["passes"] = g.passes;
   j["focus"] = g.ui.focus() ? Json(g.ui.focus()->name) : Json(nullptr);
   std::string music = g.MP1.FileName();
-  if (!music.empty()) music = std::filesystem::path(music).lexically_relative(g.data_dir).generic_string();
+  if (!music.empty()) {
+    // The file name is UTF-8 text; a plain path would read it in Windows' ANSI code page.
+    auto relative = PathFromUtf8(music).lexically_relative(g.data_dir).generic_u8string();
+    music.assign(relative.begin(), relative.end());
+  }
   j["music"] = Json{{"file", music.empty() ? Json(nullptr) : Json(music)}, {"playing", g.MP1.Playing()}};
   j["state"] = StateFields(g);
   j["elements"] = ElementFields(g);
