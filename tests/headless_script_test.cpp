@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/key_codes.h"
+#include "platform/key_names.h"
+
 namespace cw {
 namespace {
 
@@ -43,6 +46,44 @@ TEST(HeadlessScriptTest, CommandsExpandIntoTimedEvents) {
   EXPECT_EQ(s[12].kind, ScriptCommand::Kind::Quit);
 }
 
+TEST(HeadlessScriptTest, TheGamesOwnKeysHaveNames) {
+  auto s = ParseScript("0 key Minus\n0 key Plus\n0 key F1\n0 key F11\n0 key Tab\n0 key Backspace\n0 key F12\n");
+  ASSERT_EQ(s.size(), 14u);
+  EXPECT_EQ(s[0].input.key, kKeyMinus);
+  EXPECT_EQ(s[0].input.ch, '-');
+  EXPECT_EQ(s[2].input.key, kKeyAdd);
+  EXPECT_EQ(s[2].input.ch, '+');
+  EXPECT_EQ(s[4].input.key, kKeyF1);
+  EXPECT_EQ(s[4].input.ch, 0);
+  EXPECT_EQ(s[6].input.key, kKeyF1 + 10);
+  EXPECT_EQ(s[8].input.key, kKeyTab);
+  EXPECT_EQ(s[8].input.ch, '\t');
+  EXPECT_EQ(s[10].input.key, kKeyBackspace);
+  EXPECT_EQ(s[10].input.ch, '\b');
+  EXPECT_EQ(s[12].input.key, kKeyF1 + 11);
+}
+
+TEST(HeadlessScriptTest, KeyNamesAndCodesGoBothWays) {
+  for (int key = 0; key < 256; ++key) {
+    std::string name = KeyName(key);
+    if (name.empty()) continue;
+    int back = 0, ch = 0;
+    EXPECT_TRUE(KeyByName(name, back, ch)) << name;
+    EXPECT_EQ(back, key) << name;
+  }
+  EXPECT_EQ(KeyName(kKeyCtrl), "Ctrl");
+  EXPECT_EQ(KeyName(kKeyF1 + 4), "F5");
+  EXPECT_EQ(KeyName(kKeySemicolon), "");
+  int key = 0, ch = 0;
+  EXPECT_FALSE(KeyByName("F13", key, ch));
+  EXPECT_FALSE(KeyByName("F0", key, ch));
+  EXPECT_FALSE(KeyByName("ctrl", key, ch));
+  EXPECT_TRUE(KeyByNameIgnoringCase("ctrl", key));
+  EXPECT_EQ(key, kKeyCtrl);
+  EXPECT_TRUE(KeyByNameIgnoringCase("f10", key));
+  EXPECT_EQ(key, kKeyF1 + 9);
+}
+
 TEST(HeadlessScriptTest, MalformedLinesAreRefusedWithTheirNumber) {
   auto message = [](const std::string& text) {
     try {
@@ -54,7 +95,7 @@ TEST(HeadlessScriptTest, MalformedLinesAreRefusedWithTheirNumber) {
   };
   EXPECT_EQ(message("0 key Space\n5 key Up\n3 key Up\n"), "script line 3: time 3 is less than the line before");
   EXPECT_NE(message("x key Up\n").find("script line 1"), std::string::npos);
-  EXPECT_NE(message("0 key Home\n").find("unknown key \"Home\""), std::string::npos);
+  EXPECT_NE(message("0 key Hyper\n").find("unknown key \"Hyper\""), std::string::npos);
   EXPECT_NE(message("0 click 800 10\n").find("not a window pixel"), std::string::npos);
   EXPECT_NE(message("0 click 10 600\n").find("not a window pixel"), std::string::npos);
   EXPECT_NE(message("0 mouse down wheel 1 1\n").find("unknown mouse button"), std::string::npos);

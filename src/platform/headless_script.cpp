@@ -3,7 +3,7 @@
 #include <cctype>
 #include <sstream>
 
-#include "platform/key_codes.h"
+#include "platform/key_names.h"
 
 namespace cw {
 namespace {
@@ -26,31 +26,6 @@ int ButtonByName(const std::string& name) {
 }
 
 }  // namespace
-
-bool KeyByName(const std::string& name, int& key, int& ch) {
-  static const struct {
-    const char* name;
-    int key, ch;
-  } kNamed[] = {
-      {"Up", kKeyUp, 0},     {"Down", kKeyDown, 0},      {"Left", kKeyLeft, 0},          {"Right", kKeyRight, 0},
-      {"Ctrl", kKeyCtrl, 0}, {"Enter", kKeyEnter, '\r'}, {"Escape", kKeyEscape, '\x1b'}, {"Space", kKeySpace, ' '}};
-  for (const auto& k : kNamed)
-    if (name == k.name) {
-      key = k.key;
-      ch = k.ch;
-      return true;
-    }
-  if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') {
-    key = name[0];
-    ch = std::tolower(name[0]);
-    return true;
-  }
-  if (name.size() == 1 && name[0] >= '0' && name[0] <= '9') {
-    key = ch = name[0];
-    return true;
-  }
-  return false;
-}
 
 std::vector<ScriptCommand> ParseScript(const std::string& text) {
   std::vector<ScriptCommand> out;

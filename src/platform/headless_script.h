@@ -26,7 +26,4 @@ struct ScriptError : std::runtime_error {
 // Parses the whole text; `key NAME` and `click X Y` expand into their down/up (move/down/up) events.
 std::vector<ScriptCommand> ParseScript(const std::string& text);
 
-// The virtual-key code and character of a key name (Up, Ctrl, Enter, A, 7, ...); false when unknown.
-bool KeyByName(const std::string& name, int& key, int& ch);
-
 }  // namespace cw
