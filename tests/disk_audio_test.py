@@ -17,7 +17,8 @@ RATE, CHANNELS = 44100, 2  # the mixer's output: 16-bit signed, stereo
 
 def record(data, seconds, out):
     """Runs the game for `seconds` with the disk driver writing to `out`; returns the samples."""
-    env = dict(os.environ, SDL_VIDEODRIVER="offscreen", SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=out)
+    env = dict(os.environ, SDL_VIDEODRIVER="offscreen", SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=out,
+               XDG_CONFIG_HOME=os.path.dirname(out))
     game = subprocess.Popen([program, "--windowed", "--data-dir", data], env=env,
                             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
     try:

@@ -22,8 +22,10 @@ TEST(HeadlessScriptTest, CommandsExpandIntoTimedEvents) {
       "40 dump out.json\n"
       "40 screenshot shot.png\n"
       "50 key Q\n"
+      "55 focus lost\n"
+      "56 focus gained\n"
       "60 quit\n");
-  ASSERT_EQ(s.size(), 13u);
+  ASSERT_EQ(s.size(), 15u);
   EXPECT_EQ(s[0].input.type, T::KeyDown);
   EXPECT_EQ(s[0].input.key, 32);
   EXPECT_EQ(s[0].input.ch, 32);
@@ -43,7 +45,10 @@ TEST(HeadlessScriptTest, CommandsExpandIntoTimedEvents) {
   EXPECT_EQ(s[9].kind, ScriptCommand::Kind::Screenshot);
   EXPECT_EQ(s[10].input.key, 'Q');
   EXPECT_EQ(s[10].input.ch, 'q');
-  EXPECT_EQ(s[12].kind, ScriptCommand::Kind::Quit);
+  EXPECT_EQ(s[12].input.type, T::FocusLost);
+  EXPECT_EQ(s[12].time, 55);
+  EXPECT_EQ(s[13].input.type, T::FocusGained);
+  EXPECT_EQ(s[14].kind, ScriptCommand::Kind::Quit);
 }
 
 TEST(HeadlessScriptTest, TheGamesOwnKeysHaveNames) {
@@ -102,6 +107,7 @@ TEST(HeadlessScriptTest, MalformedLinesAreRefusedWithTheirNumber) {
   EXPECT_NE(message("0 dump\n").find("takes 1 argument"), std::string::npos);
   EXPECT_NE(message("0 quit now\n").find("takes 0 argument"), std::string::npos);
   EXPECT_NE(message("0 jump\n").find("unknown command"), std::string::npos);
+  EXPECT_NE(message("0 focus away\n").find("\"focus\" is lost or gained, not \"away\""), std::string::npos);
   EXPECT_NE(message("-5 quit\n").find("script line 1"), std::string::npos);
   EXPECT_EQ(message("0 key a\n").find("unknown key") != std::string::npos, true);  // names are as written
 }

@@ -2,55 +2,57 @@
 
 #include <gtest/gtest.h>
 
+#include "settings/settings.h"
+
 namespace cw {
 namespace {
 
 TEST(MusicVolumeTest, StartsFullAndStepsByTenWithinTheLimits) {
-  MusicVolume v;
-  EXPECT_EQ(v.percent(), 100);
-  EXPECT_EQ(v.MixerLevel(), 128);
-  v.Up();
-  EXPECT_EQ(v.percent(), 100);
-  v.Down();
-  v.Down();
-  v.Down();
-  EXPECT_EQ(v.percent(), 70);
-  EXPECT_EQ(v.MixerLevel(), 90);
-  EXPECT_EQ(v.Note(), "Music 70%");
-  for (int i = 0; i < 12; ++i) v.Down();
-  EXPECT_EQ(v.percent(), 0);
-  EXPECT_EQ(v.MixerLevel(), 0);
-  EXPECT_EQ(v.Note(), "Music 0%");
-  v.Up();
-  EXPECT_EQ(v.percent(), 10);
-  EXPECT_EQ(v.MixerLevel(), 13);
+  Settings v;
+  EXPECT_EQ(v.music_volume, 100);
+  EXPECT_EQ(MixerLevel(v.music_volume, v.muted), 128);
+  v.VolumeUp();
+  EXPECT_EQ(v.music_volume, 100);
+  v.VolumeDown();
+  v.VolumeDown();
+  v.VolumeDown();
+  EXPECT_EQ(v.music_volume, 70);
+  EXPECT_EQ(MixerLevel(v.music_volume, v.muted), 90);
+  EXPECT_EQ(v.VolumeNote(), "Music 70%");
+  for (int i = 0; i < 12; ++i) v.VolumeDown();
+  EXPECT_EQ(v.music_volume, 0);
+  EXPECT_EQ(MixerLevel(v.music_volume, v.muted), 0);
+  EXPECT_EQ(v.VolumeNote(), "Music 0%");
+  v.VolumeUp();
+  EXPECT_EQ(v.music_volume, 10);
+  EXPECT_EQ(MixerLevel(v.music_volume, v.muted), 13);
 }
 
 TEST(MusicVolumeTest, MuteSilencesAndKeepsTheLevel) {
-  MusicVolume v;
-  v.Down();
-  v.Down();
+  Settings v;
+  v.VolumeDown();
+  v.VolumeDown();
   v.ToggleMute();
-  EXPECT_TRUE(v.muted());
-  EXPECT_EQ(v.MixerLevel(), 0);
-  EXPECT_EQ(v.Note(), "Music muted");
-  EXPECT_EQ(v.percent(), 80);
+  EXPECT_TRUE(v.muted);
+  EXPECT_EQ(MixerLevel(v.music_volume, v.muted), 0);
+  EXPECT_EQ(v.VolumeNote(), "Music muted");
+  EXPECT_EQ(v.music_volume, 80);
   v.ToggleMute();
-  EXPECT_FALSE(v.muted());
-  EXPECT_EQ(v.MixerLevel(), 102);
-  EXPECT_EQ(v.Note(), "Music 80%");
+  EXPECT_FALSE(v.muted);
+  EXPECT_EQ(MixerLevel(v.music_volume, v.muted), 102);
+  EXPECT_EQ(v.VolumeNote(), "Music 80%");
 }
 
 TEST(MusicVolumeTest, ChangingTheLevelEndsTheMute) {
-  MusicVolume v;
+  Settings v;
   v.ToggleMute();
-  v.Down();
-  EXPECT_FALSE(v.muted());
-  EXPECT_EQ(v.percent(), 90);
+  v.VolumeDown();
+  EXPECT_FALSE(v.muted);
+  EXPECT_EQ(v.music_volume, 90);
   v.ToggleMute();
-  v.Up();
-  EXPECT_FALSE(v.muted());
-  EXPECT_EQ(v.percent(), 100);
+  v.VolumeUp();
+  EXPECT_FALSE(v.muted);
+  EXPECT_EQ(v.music_volume, 100);
 }
 
 }  // namespace

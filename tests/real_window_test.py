@@ -51,7 +51,7 @@ def main():
     xvfb = start_xvfb(display, (1024, 768))
     game = None
     try:
-        env = dict(os.environ, DISPLAY=display, SDL_AUDIODRIVER="dummy")
+        env = dict(os.environ, DISPLAY=display, SDL_AUDIODRIVER="dummy", XDG_CONFIG_HOME=work)
         game = subprocess.Popen([program, "--windowed", "--data-dir", data], env=env)
         window = run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Cinderwake$"],
                      env=env, timeout=20).stdout.split()[0]

@@ -91,7 +91,7 @@ TEST(RecordReplayTest, ARecordingCarriesTheSavedGameItStartedFrom) {
 
 TEST(SessionLogTest, EntriesReadBackAsWritten) {
   std::stringstream file;
-  WriteSessionHeader(file, {false, std::string("NoSaveGame\r\n")});
+  WriteSessionHeader(file, {false, std::string("NoSaveGame\r\n"), std::string("[keys]\n")});
   InputEvent pad;
   pad.type = InputEvent::Type::PadAxis;
   pad.control = int(PadAxis::LeftY);
@@ -101,16 +101,19 @@ TEST(SessionLogTest, EntriesReadBackAsWritten) {
   WriteSessionEntry(file, {SessionEntry::Kind::Event, 0, {InputEvent::Type::KeyDown, 13, 13, 0, 0, 0}});
   WriteSessionEntry(file, {SessionEntry::Kind::Event, 0, pad});
   WriteSessionEntry(file, {SessionEntry::Kind::NoEvent, 0, {}});
+  WriteSessionEntry(file, {SessionEntry::Kind::Event, 0, {InputEvent::Type::FocusLost}});
   WriteSessionEntry(file, {SessionEntry::Kind::Wait, 1254, {}});
   WriteSessionEntry(file, {SessionEntry::Kind::Seed, int64_t(0xFEDCBA9876543210ull), {}});
   EXPECT_EQ(file.str(),
-            "cinderwake-session 1\nframes 0\nsave 4e6f5361766547616d650d0a\n"
-            "T 1234\nE KeyDown 13 13 0 0 0 0 0 0\nE PadAxis 0 0 0 0 0 1 -32768 3\nP\nW 1254\nS 18364758544493064720\n");
+            "cinderwake-session 1\nframes 0\nsave 4e6f5361766547616d650d0a\nsettings 5b6b6579735d0a\n"
+            "T 1234\nE KeyDown 13 13 0 0 0 0 0 0\nE PadAxis 0 0 0 0 0 1 -32768 3\nP\nE FocusLost 0 0 0 0 0 0 0 0\n"
+            "W 1254\nS 18364758544493064720\n");
 
   SessionLog log = ReadSessionLog(file);
   EXPECT_FALSE(log.header.frames);
   EXPECT_EQ(log.header.saved_game, "NoSaveGame\r\n");
-  ASSERT_EQ(log.entries.size(), 6u);
+  EXPECT_EQ(log.header.settings, "[keys]\n");
+  ASSERT_EQ(log.entries.size(), 7u);
   EXPECT_EQ(log.entries[0].value, 1234);
   EXPECT_EQ(log.entries[1].event.type, InputEvent::Type::KeyDown);
   EXPECT_EQ(log.entries[1].event.ch, 13);
@@ -118,7 +121,8 @@ TEST(SessionLogTest, EntriesReadBackAsWritten) {
   EXPECT_EQ(log.entries[2].event.value, -32768);
   EXPECT_EQ(log.entries[2].event.pad, 3);
   EXPECT_EQ(log.entries[3].kind, SessionEntry::Kind::NoEvent);
-  EXPECT_EQ(uint64_t(log.entries[5].value), 0xFEDCBA9876543210ull);
+  EXPECT_EQ(log.entries[4].event.type, InputEvent::Type::FocusLost);
+  EXPECT_EQ(uint64_t(log.entries[6].value), 0xFEDCBA9876543210ull);
 }
 
 TEST(SessionLogTest, DamagedFilesNameTheLine) {
@@ -148,7 +152,7 @@ TEST(ReplaySessionTest, HandsOutTheRecordingAndEndsWithIt) {
   TestGame t;
   std::string path = (fs::temp_directory_path() / "cinderwake-replay-unit.txt").string();
   {
-    RecordingSession rec(t.platform, path, {true, std::nullopt});
+    RecordingSession rec(t.platform, path, {true, std::nullopt, std::nullopt});
     t.platform.Inject({InputEvent::Type::KeyDown, 38, 0, 0, 0, 0});
     rec.WaitUntil(40);
     InputEvent e;

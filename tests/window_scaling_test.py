@@ -25,7 +25,8 @@ def brightness(img, box):
 class Session:
     def __init__(self, work, display, audio_driver):
         self.work, self.display = work, display
-        self.env = dict(os.environ, DISPLAY=display, SDL_AUDIODRIVER=audio_driver)
+        # Settings of its own: the keys below change them, and the game starts full screen.
+        self.env = dict(os.environ, DISPLAY=display, SDL_AUDIODRIVER=audio_driver, XDG_CONFIG_HOME=work)
         self.shots = 0
 
     def xdotool(self, *args):

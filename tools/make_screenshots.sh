@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes the README's screenshots with the headless mode: the menu, the abilities screen, the city in
-# play and an interior (reached by continuing a saved game that stands in the power plant).
+# play, the options screen over it, and an interior (reached by continuing a saved game that stands in the power plant).
 # Usage: bash tools/make_screenshots.sh [build folder]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,9 +27,12 @@ cat > "$work/new_game.txt" <<SCRIPT
 16300 key down Left
 16700 key up Left
 18500 screenshot $out/city.png
-18600 quit
+18550 key F1
+18600 key Down
+18700 screenshot $out/options.png
+18800 quit
 SCRIPT
-"$build/cinderwake" --headless --script "$work/new_game.txt" --data-dir "$work/data" --seed 3
+"$build/cinderwake" --headless --script "$work/new_game.txt" --data-dir "$work/data" --seed 3 --config-dir "$work/config"
 
 # A saved game standing in the power plant's turbine hall, with the key in hand.
 printf '%s\r\n' -351 -200 powerplant1 639 235 2 1 1 0 1 150 200 2 140 True False 0 > "$work/data/SaveGame.txt"
@@ -43,5 +46,5 @@ cat > "$work/interior.txt" <<SCRIPT
 6400  screenshot $out/interior.png
 6500  quit
 SCRIPT
-"$build/cinderwake" --headless --script "$work/interior.txt" --data-dir "$work/data" --seed 3
+"$build/cinderwake" --headless --script "$work/interior.txt" --data-dir "$work/data" --seed 3 --config-dir "$work/config"
 echo "screenshots written to $out"

@@ -1,6 +1,5 @@
 #include "actors/player_keys.h"
 
-#include "platform/key_codes.h"
 #include "play/game.h"
 
 namespace cw {
@@ -37,44 +36,47 @@ void Fire(Game& g) {
 
 }  // namespace
 
+// The play keys are the player's choice (arrows and Ctrl unless changed): a key counts by its action.
 void piccity_base_KeyDown(Game& g, int KeyCode, int) {
-  switch (KeyCode) {
-    case kKeyUp:
+  auto action = g.settings.ActionOf(KeyCode);
+  if (!action) return;
+  switch (*action) {
+    case PlayAction::Up:
       g.upper = true;
       g.downer = false;
       break;
-    case kKeyDown:
+    case PlayAction::Down:
       g.upper = false;
       g.downer = true;
       break;
-    case kKeyRight:
+    case PlayAction::Right:
       g.lefter = false;
       g.righter = true;
       break;
-    case kKeyLeft:
+    case PlayAction::Left:
       g.lefter = true;
       g.righter = false;
       break;
-    case kKeyCtrl: Fire(g); break;
-    default: break;
+    case PlayAction::Fire: Fire(g); break;
   }
 }
 
 void picCity_base_KeyUp(Game& g, int KeyCode, int) {
-  switch (KeyCode) {
-    case kKeyUp:
-    case kKeyDown:
+  auto action = g.settings.ActionOf(KeyCode);
+  if (!action) return;
+  switch (*action) {
+    case PlayAction::Up:
+    case PlayAction::Down:
       g.upper = false;
       g.downer = false;
       g.r = 0;
       break;
-    case kKeyLeft:
-    case kKeyRight:
+    case PlayAction::Left:
+    case PlayAction::Right:
       g.lefter = false;
       g.righter = false;
       break;
-    case kKeyCtrl: g.ShotButtonPushed = false; break;
-    default: break;
+    case PlayAction::Fire: g.ShotButtonPushed = false; break;
   }
 }
 

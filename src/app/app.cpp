@@ -24,6 +24,8 @@
 #include "platform/utf8_path.h"
 #include "play/game.h"
 #include "savegame/save_format.h"
+#include "settings/player_session.h"
+#include "settings/settings_file.h"
 #include "ui/embedded_assets.h"
 #include "world/location_catalogue.h"
 
@@ -46,17 +48,20 @@ bool ReadFile(const fs::path& path, std::string& out) {
   return true;
 }
 
-void RunScriptCommand(Game& g, const ScriptCommand& c) {
+void RunScriptCommand(Game& g, PlayerSession& player, const ScriptCommand& c) {
   switch (c.kind) {
     case ScriptCommand::Kind::Dump: {
       std::ofstream f(PathFromUtf8(c.path), std::ios::binary);
-      f << StateDump(g) << "\n";
+      f << StateDump(g, &player) << "\n";
       if (!f) std::cerr << "cinderwake: can't write the dump " << c.path << "\n";
       break;
     }
-    case ScriptCommand::Kind::Screenshot:
-      if (!g.media.SavePng(g.ui.Compose(), c.path)) std::cerr << "cinderwake: can't write " << c.path << "\n";
+    case ScriptCommand::Kind::Screenshot: {
+      Surface frame = g.ui.Compose();
+      player.DrawOptions(frame);
+      if (!g.media.SavePng(frame, c.path)) std::cerr << "cinderwake: can't write " << c.path << "\n";
       break;
+    }
     case ScriptCommand::Kind::Quit: throw ProgramEnd{0};
     case ScriptCommand::Kind::Input: break;
   }
@@ -212,18 +217,44 @@ int RunProgram(int argc, char** argv) {
     return 1;
   }
 
+  // The player's settings; a replay plays with those it was recorded with and keeps nothing.
+  fs::path config_dir = PathFromUtf8(cl->config_dir);
+  if (config_dir.empty()) {
+#ifdef _WIN32
+    if (auto app_data = WindowsAppDataFolder()) config_dir = *app_data / "Cinderwake";
+#else
+    config_dir = SettingsFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+#endif
+  }
+  std::unique_ptr<SettingsFile> settings_file;
+  Settings settings;
+  if (replaying) {
+    if (recorded.header.settings) settings = ParseSettings(*recorded.header.settings).settings;
+  } else if (!config_dir.empty()) {
+    settings_file = std::make_unique<SettingsFile>(config_dir / kSettingsFileName);
+    settings = settings_file->Load(std::cerr);
+  }
+  if (cl->windowed) settings.full_screen = false;
+
   try {
     std::unique_ptr<HeadlessPlatform> headless;
     std::unique_ptr<SdlPlatform> window;
     Session* base;
     Media* media;
+    Presentation* presentation;
     if (cl->headless) {
       headless = std::make_unique<HeadlessPlatform>(std::move(script), cl->seed, Bytes("font_regular.ttf"),
                                                     Bytes("font_bold.ttf"));
       base = headless.get();
       media = headless.get();
+      presentation = headless.get();
     } else {
-      SdlPlatform::Options options{cl->windowed, !cl->no_audio, {}};
+      SdlPlatform::Options options;
+      options.display = DisplayMode{settings.full_screen, settings.window_width, settings.window_height,
+                                    settings.scaling == Scaling::Smooth};
+      options.music_volume = settings.music_volume;
+      options.muted = settings.muted;
+      options.audio = !cl->no_audio;
       // The start-up loads the city before the splash can show: decode it while the window opens.
       if (const LocationInfo* city = FindLocation("city"))
         for (std::string_view file : {city->picture, city->mask})
@@ -231,6 +262,7 @@ int RunProgram(int argc, char** argv) {
       window = std::make_unique<SdlPlatform>(options, Bytes("font_regular.ttf"), Bytes("font_bold.ttf"));
       base = window.get();
       media = window.get();
+      presentation = window.get();
     }
 
     std::unique_ptr<RecordingSession> recorder;
@@ -247,6 +279,7 @@ int RunProgram(int argc, char** argv) {
     } else if (!cl->record.empty()) {
       SessionHeader header;
       header.frames = frames;
+      header.settings = FormatSettings(settings);
       std::string saved;
       if (ReadFile(save_dir / kSaveFileName, saved)) header.saved_game = saved;
       recorder = std::make_unique<RecordingSession>(*base, cl->record, header);
@@ -254,17 +287,26 @@ int RunProgram(int argc, char** argv) {
       quiet = &recorder->quiet;
     }
 
-    Game g(*session, *media, data_dir);
+    // Above the recording: a replay pauses and opens the options exactly where the player did.
+    PlayerSession player(*session, *media, *presentation, settings);
+    if (settings_file) {
+      player.on_change = [&settings_file](const Settings& s) { settings_file->Save(s, std::cerr); };
+    }
+    Game g(player, *media, data_dir, &player.settings());
     g.save_dir = save_dir;
     g.ui.presents_frames = frames;
     if (replayer && !frames && window) {
       // Recorded without a window: the replay shows the picture itself while it waits.
-      replayer->before_wait = [&] { window->Present(g.ui.Compose()); };
+      replayer->before_wait = [&] {
+        Surface frame = g.ui.Compose();
+        player.DrawOptions(frame);
+        window->Present(frame);
+      };
     }
     if (headless) {
-      headless->on_command = [&g, quiet](const ScriptCommand& c) {
+      headless->on_command = [&g, &player, quiet](const ScriptCommand& c) {
         Quiet q(quiet);  // the program's own work: not part of the session
-        RunScriptCommand(g, c);
+        RunScriptCommand(g, player, c);
       };
       headless->on_script_end = [] { throw ProgramEnd{0}; };
     }

@@ -5,18 +5,23 @@
 namespace cw {
 
 const char* const kUsage =
-    "usage: cinderwake [--windowed] [--no-audio] [--data-dir DIR] [--save-dir DIR] [--record FILE]\n"
+    "usage: cinderwake [--windowed] [--no-audio] [--data-dir DIR] [--save-dir DIR] [--config-dir DIR]\n"
+    "                  [--record FILE]\n"
     "       cinderwake --replay FILE [--windowed] [--no-audio] [--data-dir DIR] [--save-dir DIR]\n"
-    "       cinderwake --headless --script FILE [--seed N] [--data-dir DIR] [--save-dir DIR] [--record FILE]\n"
+    "       cinderwake --headless --script FILE [--seed N] [--data-dir DIR] [--save-dir DIR] [--config-dir DIR]\n"
+    "                  [--record FILE]\n"
     "       cinderwake --headless --replay FILE [--script FILE] [--data-dir DIR] [--save-dir DIR]\n"
     "       cinderwake --help | --version\n"
     "\n"
-    "  --windowed       play in a window instead of full screen (Alt+Enter or F11 switches while playing)\n"
+    "  --windowed       play in a window this time, whatever the settings say (Alt+Enter or F11\n"
+    "                   switches while playing; F1 shows the options)\n"
     "  --no-audio       play without sound\n"
     "  --data-dir DIR   use DIR as the data folder instead of the one beside the program or installed\n"
     "                   with it\n"
     "  --save-dir DIR   keep the saved game in DIR (by default the data folder beside the program when\n"
     "                   it can be written, else $XDG_DATA_HOME/cinderwake)\n"
+    "  --config-dir DIR keep the player's settings (settings.ini) in DIR instead of\n"
+    "                   $XDG_CONFIG_HOME/cinderwake\n"
     "  --record FILE    write the session (input, clock readings, random seeds) to FILE\n"
     "  --replay FILE    play a recorded session again; its saved game is restored into a scratch\n"
     "                   folder, or into --save-dir DIR\n"
@@ -55,6 +60,8 @@ std::optional<CommandLine> ParseCommandLine(int argc, char** argv, std::string& 
       if (!value(cl.data_dir)) return std::nullopt;
     } else if (a == "--save-dir") {
       if (!value(cl.save_dir)) return std::nullopt;
+    } else if (a == "--config-dir") {
+      if (!value(cl.config_dir)) return std::nullopt;
     } else if (a == "--record") {
       if (!value(cl.record)) return std::nullopt;
     } else if (a == "--replay") {

@@ -14,8 +14,9 @@ struct CommandLine {
   std::string script;
   std::string data_dir;
   std::string save_dir;
-  std::string record;  // write the session to this file
-  std::string replay;  // play the session in this file again
+  std::string config_dir;  // where settings.ini lives instead of $XDG_CONFIG_HOME/cinderwake
+  std::string record;      // write the session to this file
+  std::string replay;      // play the session in this file again
   uint64_t seed = 1;
   bool seed_given = false;
 };

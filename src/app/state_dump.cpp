@@ -4,8 +4,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include "platform/key_names.h"
 #include "platform/utf8_path.h"
 #include "play/game.h"
+#include "settings/player_session.h"
 
 namespace cw {
 namespace {
@@ -88,11 +90,26 @@ Json ElementFields(const Game& g) {
   return out;
 }
 
+Json SettingsFields(const Settings& s) {
+  Json keys;
+  for (PlayAction a : kPlayActions) keys[ActionName(a)] = KeyName(s.Key(a));
+  Json size =
+      s.window_width > 0 ? Json(std::to_string(s.window_width) + "x" + std::to_string(s.window_height)) : Json("auto");
+  return Json{{"music_volume", s.music_volume},
+              {"mute", s.muted},
+              {"full_screen", s.full_screen},
+              {"window_size", size},
+              {"scaling", s.scaling == Scaling::Smooth ? "smooth" : "sharp"},
+              {"pause_on_focus_loss", s.pause_on_focus_loss},
+              {"keys", keys}};
+}
+
 }  // namespace
 
-std::string StateDump(const Game& g) {
+std::string StateDump(const Game& g, PlayerSession* player) {
   Json j;
-  j["tick"] = g.session.Ticks();
+  // The session's time, which goes on while the game's clock stands still.
+  j["tick"] = player ? player->RealTicks() : g.session.Ticks();
   j["passes"] = g.passes;
   j["focus"] = g.ui.focus() ? Json(g.ui.focus()->name) : Json(nullptr);
   std::string music = g.MP1.FileName();
@@ -102,6 +119,8 @@ std::string StateDump(const Game& g) {
     music.assign(relative.begin(), relative.end());
   }
   j["music"] = Json{{"file", music.empty() ? Json(nullptr) : Json(music)}, {"playing", g.MP1.Playing()}};
+  j["settings"] = SettingsFields(g.settings);
+  j["paused"] = player && player->paused();
   j["state"] = StateFields(g);
   j["elements"] = ElementFields(g);
   return j.dump(1);

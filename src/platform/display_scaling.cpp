@@ -24,6 +24,18 @@ Viewport FitPicture(int drawable_w, int drawable_h, int picture_w, int picture_h
   return v;
 }
 
+Viewport FillPicture(int drawable_w, int drawable_h, int picture_w, int picture_h) {
+  Viewport v;
+  if (drawable_w <= 0 || drawable_h <= 0 || picture_w <= 0 || picture_h <= 0) return v;
+  v.scale = std::min(double(drawable_w) / picture_w, double(drawable_h) / picture_h);
+  v.w = std::clamp(int(std::lround(picture_w * v.scale)), 1, drawable_w);
+  v.h = std::clamp(int(std::lround(picture_h * v.scale)), 1, drawable_h);
+  v.whole = v.w % picture_w == 0 && v.h % picture_h == 0 && v.w / picture_w == v.h / picture_h;
+  v.x = (drawable_w - v.w) / 2;
+  v.y = (drawable_h - v.h) / 2;
+  return v;
+}
+
 PicturePoint WindowToPicture(const Viewport& viewport, double window_x, double window_y, int window_w, int window_h,
                              int drawable_w, int drawable_h, int picture_w, int picture_h) {
   if (viewport.w <= 0 || viewport.h <= 0) return {};

@@ -23,6 +23,10 @@ struct PicturePoint {
 // size fits, the largest size that keeps its shape.
 Viewport FitPicture(int drawable_w, int drawable_h, int picture_w = 800, int picture_h = 600);
 
+// As large as fits with the picture's shape kept, centred: smooth rather than sharp, unless the size
+// happens to be a whole factor.
+Viewport FillPicture(int drawable_w, int drawable_h, int picture_w = 800, int picture_h = 600);
+
 // The picture pixel under a window point, clamped to the picture.
 PicturePoint WindowToPicture(const Viewport& viewport, double window_x, double window_y, int window_w, int window_h,
                              int drawable_w, int drawable_h, int picture_w = 800, int picture_h = 600);

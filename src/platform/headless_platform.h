@@ -1,7 +1,7 @@
 #pragma once
 // The headless twin: no window and no audio device. A virtual clock starts at 0 and moves only
-// while the program waits, jumping to the instant the wait ends; input comes from a script. It is both
-// the game's session and its media.
+// while the program waits, jumping to the instant the wait ends; input comes from a script. It is the
+// game's session and media, and takes the player's settings without anything to apply them to.
 #include <deque>
 #include <functional>
 #include <map>
@@ -11,12 +11,13 @@
 
 #include "platform/headless_script.h"
 #include "platform/media.h"
+#include "platform/presentation.h"
 #include "platform/sdl_media.h"
 #include "platform/session.h"
 
 namespace cw {
 
-class HeadlessPlatform : public Session, public Media {
+class HeadlessPlatform : public Session, public Media, public Presentation {
  public:
   HeadlessPlatform(std::vector<ScriptCommand> script, uint64_t seed, std::vector<uint8_t> regular_ttf,
                    std::vector<uint8_t> bold_ttf);
@@ -55,6 +56,12 @@ class HeadlessPlatform : public Session, public Media {
     return media_.RenderText(line, points, bold);
   }
   bool SavePng(const Surface& frame, const std::string& path) override { return media_.SavePng(frame, path); }
+
+  // No window and no sound: the settings have nothing to act on.
+  void SetMusicVolume(int, bool) override {}
+  void SetDisplay(const DisplayMode&) override {}
+  void ShowNote(const std::string&, int64_t) override {}
+  bool HasSound() const override { return false; }
 
  private:
   // Moves the clock to `target`, running every command due on the way at its own time.

@@ -95,6 +95,10 @@ std::vector<ScriptCommand> ParseScript(const std::string& text) {
       input(T::MouseMove, 0, 0, 0, x, y);
       input(T::MouseDown, 0, 0, 1, x, y);
       input(T::MouseUp, 0, 0, 1, x, y);
+    } else if (cmd == "focus") {
+      need(3);
+      if (w[2] != "lost" && w[2] != "gained") fail("\"focus\" is lost or gained, not \"" + w[2] + "\"");
+      input(w[2] == "lost" ? T::FocusLost : T::FocusGained, 0, 0, 0, 0, 0);
     } else if (cmd == "dump" || cmd == "screenshot") {
       need(3);
       c.kind = cmd == "dump" ? ScriptCommand::Kind::Dump : ScriptCommand::Kind::Screenshot;

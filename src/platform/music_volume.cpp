@@ -4,18 +4,6 @@
 
 namespace cw {
 
-void MusicVolume::Up() {
-  percent_ = std::min(100, percent_ + kStep);
-  muted_ = false;
-}
-
-void MusicVolume::Down() {
-  percent_ = std::max(0, percent_ - kStep);
-  muted_ = false;
-}
-
-int MusicVolume::MixerLevel() const { return muted_ ? 0 : (percent_ * 128 + 50) / 100; }
-
-std::string MusicVolume::Note() const { return muted_ ? "Music muted" : "Music " + std::to_string(percent_) + "%"; }
+int MixerLevel(int percent, bool muted) { return muted ? 0 : (std::clamp(percent, 0, 100) * 128 + 50) / 100; }
 
 }  // namespace cw

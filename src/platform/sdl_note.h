@@ -22,18 +22,21 @@ class SdlNote {
   SdlNote(const SdlNote&) = delete;
   SdlNote& operator=(const SdlNote&) = delete;
 
-  void Show(const std::string& text, int64_t now) {
+  // For `shown_for` milliseconds, or until the next note when negative; an empty text takes it away.
+  void Show(const std::string& text, int64_t now, int64_t shown_for = kShownFor) {
     text_ = text;
-    until_ = now + kShownFor;
+    until_ = shown_for < 0 ? kForever : now + shown_for;
   }
   bool Showing(int64_t now) const { return !text_.empty() && now < until_; }
-  int64_t until() const { return until_; }
+  // When a note on screen goes away by itself; -1 for one that stays.
+  int64_t until() const { return until_ == kForever ? -1 : until_; }
   // Draws the note at the bottom right of the picture, at the picture's scale; nothing once it is over.
   void Draw(SDL_Renderer* renderer, SdlMedia& media, const Viewport& picture, int64_t now);
   // The renderer lost its textures (or is going away).
   void Forget();
 
  private:
+  static constexpr int64_t kForever = INT64_MAX;
   std::string text_;
   int64_t until_ = 0;
   SDL_Texture* texture_ = nullptr;

@@ -16,6 +16,7 @@
 
 #include "platform/sdl_controllers.h"
 #include "platform/sdl_keys.h"
+#include "platform/x11_window.h"
 
 namespace cw {
 
@@ -52,8 +53,14 @@ int GameButtons(uint32_t sdl_state) {
          ((sdl_state & SDL_BUTTON_MMASK) ? 4 : 0);
 }
 
-// The window size that shows the picture at the largest whole factor the desktop has room for.
-void WindowedSize(int& w, int& h) {
+// The window's size: the player's own, else the one that shows the picture at the largest whole factor
+// the desktop has room for.
+void WindowedSize(const DisplayMode& mode, int& w, int& h) {
+  if (mode.window_width > 0 && mode.window_height > 0) {
+    w = mode.window_width;
+    h = mode.window_height;
+    return;
+  }
   w = kPictureWidth;
   h = kPictureHeight;
   SDL_Rect usable;
@@ -120,12 +127,14 @@ SdlPlatform::SdlPlatform(Options options, std::vector<uint8_t> regular_ttf, std:
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) throw SdlError("Cannot start the video system");
   try {
     RequireDisplay();
-    OpenWindow(options.windowed);
+    OpenWindow(options.display);
   } catch (...) {
     CloseWindow();
     throw;
   }
   controllers_ = std::make_unique<SdlControllers>();
+  percent_ = options.music_volume;
+  muted_ = options.muted;
   if (options.audio) OpenAudio();
 }
 
@@ -143,14 +152,19 @@ void SdlPlatform::RequireDisplay() {
   if (invisible && !(asked && *asked)) throw std::runtime_error("Cannot open the window: no display found");
 }
 
-void SdlPlatform::OpenWindow(bool windowed) {
+void SdlPlatform::OpenWindow(const DisplayMode& mode) {
   // Full screen takes the desktop as it is; the window size is what leaving full screen goes back to.
+  display_ = mode;
   int w, h;
-  WindowedSize(w, h);
-  uint32_t flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI | (windowed ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  WindowedSize(mode, w, h);
+  // Hidden until it is known whether a window manager will grant full screen.
+  uint32_t flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_HIDDEN;
   window_ = SDL_CreateWindow("Cinderwake", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h, flags);
   if (!window_) throw SdlError("Cannot open the window");
   SDL_SetWindowMinimumSize(window_, kPictureWidth / 4, kPictureHeight / 4);
+  no_window_manager_ = X11WithoutWindowManager(window_);
+  if (mode.full_screen) GoFullScreen();
+  SDL_ShowWindow(window_);
 
   renderer_ = CreateRenderer(window_);
   if (!renderer_) throw SdlError("Cannot draw into the window");
@@ -201,7 +215,7 @@ void SdlPlatform::WaitForEvent(int64_t deadline) {
   while (pending_.empty()) {
     ExpireNote();
     // A note on screen wakes the wait when its time is over, so that it goes away on a quiet screen too.
-    int64_t until = note_on_screen_ ? note_.until() : -1;
+    int64_t until = note_on_screen_ ? note_.until() : -1;  // -1 also for a note that stays
     if (deadline >= 0 && (until < 0 || deadline < until)) until = deadline;
     int got;
     if (until < 0) {
@@ -236,7 +250,7 @@ void SdlPlatform::Translate(const SDL_Event& sdl) {
     int window_w = 0, window_h = 0, drawable_w = 0, drawable_h = 0;
     SDL_GetWindowSize(window_, &window_w, &window_h);
     SDL_GetRendererOutputSize(renderer_, &drawable_w, &drawable_h);
-    Viewport v = FitPicture(drawable_w, drawable_h, kPictureWidth, kPictureHeight);
+    Viewport v = PictureViewport(drawable_w, drawable_h);
     PicturePoint p =
         WindowToPicture(v, x, y, window_w, window_h, drawable_w, drawable_h, kPictureWidth, kPictureHeight);
     event.x = p.x;
@@ -246,7 +260,6 @@ void SdlPlatform::Translate(const SDL_Event& sdl) {
     case SDL_QUIT: event.type = InputEvent::Type::Quit; break;
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
-      if (WindowKey(sdl.key)) return;
       int key = VirtualKey(sdl.key.keysym.sym, sdl.key.keysym.mod);
       if (key == 0) return;
       event.key = key;
@@ -271,6 +284,11 @@ void SdlPlatform::Translate(const SDL_Event& sdl) {
       picture_point(sdl.button.x, sdl.button.y);
       break;
     case SDL_WINDOWEVENT:
+      if (sdl.window.event == SDL_WINDOWEVENT_FOCUS_LOST || sdl.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+        event.type = sdl.window.event == SDL_WINDOWEVENT_FOCUS_LOST ? InputEvent::Type::FocusLost
+                                                                    : InputEvent::Type::FocusGained;
+        break;
+      }
       // Uncovered or resized: show the last frame again rather than garbage until the next one.
       if (sdl.window.event == SDL_WINDOWEVENT_EXPOSED || sdl.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
         ShowTexture();
@@ -291,42 +309,82 @@ void SdlPlatform::Translate(const SDL_Event& sdl) {
   pending_.push_back(event);
 }
 
-bool SdlPlatform::WindowKey(const SDL_KeyboardEvent& key) {
-  int code = key.keysym.scancode;
-  if (key.type == SDL_KEYUP) return swallowed_keys_.erase(code) > 0;
-  if (swallowed_keys_.count(code)) return true;  // held: the key repeats
-  SDL_Keycode sym = key.keysym.sym;
-  uint16_t mod = key.keysym.mod;
-  bool alt = mod & KMOD_ALT;
-  bool other_modifier = mod & (KMOD_CTRL | KMOD_GUI);
-  if (sym == SDLK_F11 || (alt && (sym == SDLK_RETURN || sym == SDLK_KP_ENTER))) {
-    ToggleFullScreen();
-  } else if (other_modifier || alt) {
-    return false;
-  } else if (sym == SDLK_MINUS || sym == SDLK_KP_MINUS) {
-    ChangeVolume(&MusicVolume::Down);
-  } else if (sym == SDLK_PLUS || sym == SDLK_EQUALS || sym == SDLK_KP_PLUS) {
-    ChangeVolume(&MusicVolume::Up);
-  } else if (sym == SDLK_m) {
-    ChangeVolume(&MusicVolume::ToggleMute);
-  } else {
-    return false;
+void SdlPlatform::GoFullScreen() {
+  // Without a window manager nobody grants full screen, yet SDL would take the window to cover the
+  // screen while it stays as it is. The X server itself moves and sizes a window when nobody manages
+  // it: a borderless window over the whole screen is full screen there.
+  if (no_window_manager_) {
+    SDL_Rect screen;
+    if (SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(window_)), &screen) != 0) return;
+    SDL_SetWindowBordered(window_, SDL_FALSE);
+    SDL_SetWindowPosition(window_, screen.x, screen.y);
+    SDL_SetWindowSize(window_, screen.w, screen.h);
+    covering_ = true;
+    return;
   }
-  swallowed_keys_.insert(code);
-  return true;
+  SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  full_screen_asked_at_ = Ticks();
 }
 
-void SdlPlatform::ToggleFullScreen() {
-  bool full = SDL_GetWindowFlags(window_) & (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_FULLSCREEN_DESKTOP);
-  SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+void SdlPlatform::LeaveFullScreen() {
+  if (!covering_) {
+    SDL_SetWindowFullscreen(window_, 0);
+    return;
+  }
+  covering_ = false;
+  int w, h;
+  WindowedSize(display_, w, h);
+  SDL_SetWindowBordered(window_, SDL_TRUE);
+  SDL_SetWindowSize(window_, w, h);
+  SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+}
+
+void SdlPlatform::SetDisplay(const DisplayMode& mode) {
+  DisplayMode before = display_;
+  display_ = mode;
+  bool full = covering_ || (SDL_GetWindowFlags(window_) & (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_FULLSCREEN_DESKTOP));
+  if (mode.full_screen && !full) {
+    GoFullScreen();
+  } else if (!mode.full_screen && full) {
+    LeaveFullScreen();
+  }
+  bool size_changed = mode.window_width != before.window_width || mode.window_height != before.window_height;
+  // Leaving full screen goes back to the window SDL kept, unless the player has chosen a size.
+  if (!mode.full_screen && (size_changed || (full && mode.window_width > 0))) {
+    int w, h;
+    WindowedSize(mode, w, h);
+    SDL_SetWindowSize(window_, w, h);
+  }
   ShowTexture();
 }
 
-void SdlPlatform::ChangeVolume(void (MusicVolume::*change)()) {
-  (volume_.*change)();
-  if (audio_open_) Mix_VolumeMusic(volume_.MixerLevel());
-  note_.Show(audio_open_ ? volume_.Note() : "No sound", Ticks());
+void SdlPlatform::SetMusicVolume(int percent, bool muted) {
+  percent_ = percent;
+  muted_ = muted;
+  if (audio_open_) Mix_VolumeMusic(MixerLevel(percent_, muted_));
+}
+
+void SdlPlatform::ShowNote(const std::string& text, int64_t shown_for) {
+  note_.Show(text, Ticks(), shown_for);
   ShowTexture();
+}
+
+Viewport SdlPlatform::PictureViewport(int drawable_w, int drawable_h) const {
+  return display_.smooth ? FillPicture(drawable_w, drawable_h, kPictureWidth, kPictureHeight)
+                         : FitPicture(drawable_w, drawable_h, kPictureWidth, kPictureHeight);
+}
+
+void SdlPlatform::CheckFullScreenGranted() {
+  // A window manager that won't make the window cover the screen leaves SDL drawing as if it had: the
+  // picture lands off the window. After a moment's grace, SDL is told the window's real size.
+  if (full_screen_asked_at_ < 0 || Ticks() - full_screen_asked_at_ < kFullScreenGrace) return;
+  full_screen_asked_at_ = -1;
+  auto real = X11WindowSize(window_);
+  int w = 0, h = 0;
+  SDL_GetWindowSize(window_, &w, &h);
+  if (!real || (real->first == w && real->second == h)) return;
+  SDL_SetWindowFullscreen(window_, 0);
+  SDL_SetWindowSize(window_, real->first, real->second);
 }
 
 void SdlPlatform::ExpireNote() {
@@ -373,9 +431,10 @@ void SdlPlatform::Present(const Surface& frame) {
 }
 
 void SdlPlatform::ShowTexture() {
+  CheckFullScreenGranted();
   int output_w = 0, output_h = 0;
   SDL_GetRendererOutputSize(renderer_, &output_w, &output_h);
-  Viewport v = FitPicture(output_w, output_h, kPictureWidth, kPictureHeight);
+  Viewport v = PictureViewport(output_w, output_h);
   // Only the bars beside a picture that doesn't fill the window need clearing.
   if (!texture_ || v.x > 0 || v.y > 0 || v.w < output_w || v.h < output_h) SDL_RenderClear(renderer_);
   if (texture_ && v.w > 0) {
@@ -408,7 +467,7 @@ void SdlPlatform::OpenAudio() {
     return;
   }
   audio_open_ = true;
-  Mix_VolumeMusic(volume_.MixerLevel());
+  Mix_VolumeMusic(MixerLevel(percent_, muted_));
   if (g_music_event == 0) {
     uint32_t type = SDL_RegisterEvents(1);
     if (type != uint32_t(-1)) g_music_event = type;

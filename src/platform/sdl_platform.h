@@ -1,8 +1,8 @@
 #pragma once
 // The real backend: an SDL2 window showing the 800 x 600 picture scaled to fit, keyboard, mouse and
-// game controllers, the millisecond clock and music through SDL2_mixer. The window's own keys
-// (full screen, music volume) are handled here and never reach the game. It is both the game's session
-// and its media.
+// game controllers, the millisecond clock and music through SDL2_mixer. It applies the player's
+// settings (music volume, full screen, scaling), which the game owns, and shows short notes. It is both the game's
+// session and its media.
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -15,6 +15,7 @@
 #include "platform/media.h"
 #include "platform/music_volume.h"
 #include "platform/picture_read_ahead.h"
+#include "platform/presentation.h"
 #include "platform/sdl_media.h"
 #include "platform/sdl_note.h"
 #include "platform/session.h"
@@ -30,11 +31,13 @@ namespace cw {
 
 class SdlControllers;
 
-class SdlPlatform : public Session, public Media {
+class SdlPlatform : public Session, public Media, public Presentation {
  public:
   struct Options {
-    bool windowed = false;  // a resizable window instead of full screen
-    bool audio = true;      // false never opens the audio device
+    DisplayMode display;     // full screen or a resizable window, and the scaling
+    int music_volume = 100;  // percent
+    bool muted = false;
+    bool audio = true;  // false never opens the audio device
     // Picture files the game will load first: decoded on a second thread while the window opens.
     std::vector<std::string> read_ahead;
   };
@@ -62,19 +65,26 @@ class SdlPlatform : public Session, public Media {
   TextMask RenderText(const std::string& line, double point_size, bool bold) override;
   bool SavePng(const Surface& frame, const std::string& path) override;
 
+  void SetMusicVolume(int percent, bool muted) override;
+  void SetDisplay(const DisplayMode& mode) override;
+  void ShowNote(const std::string& text, int64_t shown_for) override;
+  bool HasSound() const override { return audio_open_; }
+
  private:
   void RequireDisplay();
-  void OpenWindow(bool windowed);
+  void OpenWindow(const DisplayMode& mode);
   void CloseWindow();
   void ShowTexture();
   void OpenAudio();
   void CloseAudio();
   // Turns one SDL event into the game's events (none, one or several) at the end of pending_.
   void Translate(const SDL_Event& sdl);
-  // The window's own keys; true when the key was one of them.
-  bool WindowKey(const SDL_KeyboardEvent& key);
-  void ToggleFullScreen();
-  void ChangeVolume(void (MusicVolume::*change)());
+  void GoFullScreen();
+  void LeaveFullScreen();
+  // Gives up full screen when the window manager hasn't granted it (see x11_window.h).
+  void CheckFullScreenGranted();
+  // Where the picture goes in a drawable of this size, by the scaling of the settings.
+  Viewport PictureViewport(int drawable_w, int drawable_h) const;
   // Takes the note away once its time is over.
   void ExpireNote();
 
@@ -87,14 +97,19 @@ class SdlPlatform : public Session, public Media {
   int texture_width_ = 0;
   int texture_height_ = 0;
   std::deque<InputEvent> pending_;  // translated, handed out by PollEvent
-  std::set<int> swallowed_keys_;    // window keys held down, whose release the game must not see either
   std::unique_ptr<SdlControllers> controllers_;
   SdlNote note_;
   bool note_on_screen_ = false;
   bool first_frame_shown_ = false;
 
   bool audio_open_ = false;
-  MusicVolume volume_;
+  int percent_ = 100;
+  bool muted_ = false;
+  DisplayMode display_;
+  bool no_window_manager_ = false;
+  bool covering_ = false;  // full screen without a window manager: a borderless window over the screen
+  static constexpr int64_t kFullScreenGrace = 1000;  // milliseconds for a window manager to grant full screen
+  int64_t full_screen_asked_at_ = -1;
   Mix_Music* music_ = nullptr;
   std::string music_file_;   // the file the game set
   std::string loaded_file_;  // the file music_ was loaded from

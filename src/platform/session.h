@@ -33,7 +33,20 @@ enum class PadButton {
 enum class PadAxis { LeftX, LeftY, RightX, RightY, LeftTrigger, RightTrigger };
 
 struct InputEvent {
-  enum class Type { KeyDown, KeyUp, MouseMove, MouseDown, MouseUp, MusicEnded, Quit, PadDown, PadUp, PadAxis };
+  enum class Type {
+    KeyDown,
+    KeyUp,
+    MouseMove,
+    MouseDown,
+    MouseUp,
+    MusicEnded,
+    Quit,
+    PadDown,
+    PadUp,
+    PadAxis,
+    FocusLost,  // the window lost the keyboard focus (the player switched away)
+    FocusGained
+  };
   Type type = Type::Quit;
   int key = 0;     // virtual-key code: 37..40 arrows, 17 Ctrl, 13 Enter, 27 Escape, 32 Space, 'A'..'Z', '0'..'9'
   int ch = 0;      // with KeyDown: the character the key produces (13, 27, 32, letters, digits), else 0

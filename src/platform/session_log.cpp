@@ -7,8 +7,9 @@ namespace cw {
 namespace {
 
 constexpr const char* kMagic = "cinderwake-session 1";
-constexpr std::array<const char*, 10> kTypeNames = {"KeyDown",    "KeyUp", "MouseMove", "MouseDown", "MouseUp",
-                                                    "MusicEnded", "Quit",  "PadDown",   "PadUp",     "PadAxis"};
+constexpr std::array<const char*, 12> kTypeNames = {"KeyDown", "KeyUp",      "MouseMove", "MouseDown",
+                                                    "MouseUp", "MusicEnded", "Quit",      "PadDown",
+                                                    "PadUp",   "PadAxis",    "FocusLost", "FocusGained"};
 
 std::string Hex(const std::string& bytes) {
   static const char* digits = "0123456789abcdef";
@@ -40,6 +41,7 @@ std::optional<std::string> FromHex(const std::string& text) {
 void WriteSessionHeader(std::ostream& out, const SessionHeader& header) {
   out << kMagic << "\nframes " << (header.frames ? 1 : 0) << "\nsave "
       << (header.saved_game ? Hex(*header.saved_game) : std::string("-")) << "\n";
+  if (header.settings) out << "settings " << Hex(*header.settings) << "\n";
 }
 
 void WriteSessionEntry(std::ostream& out, const SessionEntry& entry) {
@@ -79,6 +81,10 @@ SessionLog ReadSessionLog(std::istream& in) {
   if (save != "-") {
     log.header.saved_game = FromHex(save);
     if (!log.header.saved_game) throw fail("the saved game is not hex");
+  }
+  if (in.peek() == 's') {  // entries start with upper-case letters
+    log.header.settings = FromHex(next_header("settings"));
+    if (!log.header.settings) throw fail("the settings are not hex");
   }
 
   while (std::getline(in, line)) {

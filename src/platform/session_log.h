@@ -4,6 +4,7 @@
 //   cinderwake-session 1            first line
 //   frames 1                        the game presented its frames (1) or not (0)
 //   save 4e6f53...                  the saved game the session started from, in hex; "save -" for none
+//   settings 5b736f...              the player's settings file it started with, in hex (may be left out)
 //   T 1234                          a clock reading
 //   W 1250                          a wait ended; the clock then
 //   E KeyDown 38 0 0 0 0 0 0 0      an event: type key ch button x y control value pad
@@ -24,6 +25,8 @@ namespace cw {
 struct SessionHeader {
   bool frames = true;
   std::optional<std::string> saved_game;  // the file's bytes; none when there was no file
+  // The player's settings as their file writes them: the play keys and pausing decide the game's course.
+  std::optional<std::string> settings;
 };
 
 struct SessionEntry {

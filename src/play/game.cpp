@@ -7,6 +7,8 @@
 namespace cw {
 namespace {
 
+const Settings kDefaultSettings;
+
 // The built-in pictures never change, so each is decoded once per run of the program and shared.
 std::shared_ptr<const Surface> LoadEmbedded(Media& media, const std::string& name) {
   static std::map<std::string, std::shared_ptr<const Surface>> decoded;
@@ -22,14 +24,21 @@ std::shared_ptr<const Surface> LoadEmbedded(Media& media, const std::string& nam
 
 }  // namespace
 
-Game::Game(Session& s, Media& m, std::filesystem::path dir)
+Game::Game(Session& s, Media& m, std::filesystem::path dir, const Settings* player_settings)
     : session(s),
       media(m),
       ui(s, m, [&m](const std::string& name) { return LoadEmbedded(m, name); }),
       e(ui.e),
       MP1(s),
+      settings(player_settings ? *player_settings : kDefaultSettings),
       data_dir(std::move(dir)),
-      save_dir(data_dir) {}
+      save_dir(data_dir) {
+  // A controller in play gives the default play keys; the play area takes the player's.
+  ui.play_key = [this](int key) {
+    auto action = kDefaultSettings.ActionOf(key);
+    return action ? settings.Key(*action) : key;
+  };
+}
 
 void Game::LoadPicture(Element* el, const std::string& file_name) {
   std::string path = DataFile(file_name);

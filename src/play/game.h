@@ -11,6 +11,7 @@
 #include "play/game_state.h"
 #include "runtime/pacing.h"
 #include "runtime/random.h"
+#include "settings/settings.h"
 #include "ui/window.h"
 
 namespace cw {
@@ -22,7 +23,8 @@ struct ProgramEnd {
 
 class Game : public GameState {
  public:
-  Game(Session& session, Media& media, std::filesystem::path data_dir);
+  // `settings`: the player's, kept by whoever changes them (the options screen); the defaults when null.
+  Game(Session& session, Media& media, std::filesystem::path data_dir, const Settings* settings = nullptr);
 
   Session& session;
   Media& media;
@@ -30,6 +32,7 @@ class Game : public GameState {
   Elements& e;  // ui.e
   MusicPlayer MP1;
   Random rng;
+  const Settings& settings;  // read only: the play keys
   std::filesystem::path data_dir;
   std::filesystem::path save_dir;  // where the saved game lives; the data folder unless start-up chose another
   int64_t passes = 0;              // game-loop passes since start, for the state dump

@@ -8,10 +8,9 @@
 #include <fstream>
 #include <sstream>
 
-#include <fcntl.h>
-#include <unistd.h>
-
+#include "platform/host_os.h"
 #include "platform/key_names.h"
+#include "platform/utf8_path.h"
 
 namespace cw {
 namespace {
@@ -251,7 +250,7 @@ Settings SettingsFile::Load(std::ostream& warnings) {
   if (status.type() == fs::file_type::not_found) return Settings{};
   auto unreadable = [&](const std::string& why) {
     keep_old_ = true;
-    warnings << "cinderwake: can't read the settings file " << path_.string() << " (" << why
+    warnings << "cinderwake: can't read the settings file " << Utf8Path(path_) << " (" << why
              << "); playing with the default settings\n";
     return Settings{};
   };
@@ -266,53 +265,39 @@ Settings SettingsFile::Load(std::ostream& warnings) {
   ParsedSettings parsed = ParseSettings(text);
   keep_old_ = !parsed.problems.empty();
   for (size_t i = 0; i < parsed.problems.size() && i < kMostWarnings; ++i)
-    warnings << "cinderwake: " << path_.string() << " line " << parsed.problems[i].line << ": "
+    warnings << "cinderwake: " << Utf8Path(path_) << " line " << parsed.problems[i].line << ": "
              << parsed.problems[i].message << "; the line is not used\n";
   if (parsed.problems.size() > kMostWarnings)
-    warnings << "cinderwake: " << path_.string() << ": " << parsed.problems.size() - kMostWarnings
+    warnings << "cinderwake: " << Utf8Path(path_) << ": " << parsed.problems.size() - kMostWarnings
              << " more lines that can't be used\n";
   return parsed.settings;
 }
 
 bool SettingsFile::Save(const Settings& settings, std::ostream& warnings) {
   auto fail = [&](const std::string& what) {
-    warnings << "cinderwake: can't write the settings file " << path_.string() << ": " << what << "\n";
+    warnings << "cinderwake: can't write the settings file " << Utf8Path(path_) << ": " << what << "\n";
     return false;
   };
   std::error_code ec;
   if (path_.has_parent_path()) fs::create_directories(path_.parent_path(), ec);
   if (ec) return fail(ec.message());
-  std::string text = FormatSettings(settings);
   fs::path temp = path_;
   temp += ".new";
-  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return fail(std::strerror(errno));
-  bool written = ::write(fd, text.data(), text.size()) == ssize_t(text.size());
-  int err = errno;
-  written = written && ::fsync(fd) == 0;
-  if (!written) err = errno ? errno : err;
-  ::close(fd);
-  if (!written) {
-    fs::remove(temp, ec);
-    return fail(std::strerror(err));
-  }
+  if (!WriteFileDurably(temp, FormatSettings(settings))) return fail("the new file can't be written");
   if (keep_old_) {
     // The player's own file, which couldn't be used as it was, stays beside the new one.
     fs::path backup = path_;
     backup += ".bak";
+    fs::remove(backup, ec);  // an older one: rename can't replace a file everywhere
     fs::rename(path_, backup, ec);
     std::error_code gone;
     if (ec && fs::exists(path_, gone)) {
       fs::remove(temp, ec);
-      return fail("can't keep the old file as " + backup.string());
+      return fail("can't keep the old file as " + Utf8Path(backup));
     }
     keep_old_ = false;
   }
-  fs::rename(temp, path_, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    return fail(ec.message());
-  }
+  if (!MoveIntoPlace(temp, path_)) return fail("the new file can't take the old one's place");
   return true;
 }
 

@@ -181,6 +181,8 @@ void Window::Route(const InputEvent& ev) {
     case T::PadDown:
     case T::PadUp:
     case T::PadAxis: RoutePad(ev); break;
+    case T::FocusLost:
+    case T::FocusGained: break;  // the player's business (settings/player_session), not the game's
   }
 }
 
@@ -188,7 +190,9 @@ void Window::RoutePad(const InputEvent& ev) {
   bool in_play = KeyTarget() == e.picCity_base;
   for (const PadAction& action : pad_mapping_.Map(ev, in_play)) {
     if (!action.menu_button) {
-      Dispatch(action.key);
+      InputEvent key = action.key;
+      if (in_play && play_key) key.key = play_key(key.key);
+      Dispatch(key);
     } else if (EffectivelyVisible(e.Command1) && e.Command1->Click) {
       try {
         e.Command1->Click();

@@ -71,6 +71,9 @@ class Window {
   // Set by the game: the media player's end-of-stream handler and the window's close request.
   std::function<void()> on_music_ended;
   std::function<void()> on_close;
+  // Set by the game: the key the play area takes for one a controller gives in play (the play keys
+  // can be changed; the controller stays as it is).
+  std::function<int(int key)> play_key;
 
  private:
   void Route(const InputEvent& event);

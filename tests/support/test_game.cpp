@@ -1,5 +1,6 @@
 #include "support/test_game.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <fstream>
@@ -68,6 +69,9 @@ RunResult RunHeadless(const std::filesystem::path& dir, const std::string& scrip
   std::ofstream(script) << script_text;
   std::string cmd = Quote(CINDERWAKE_PROGRAM) + " --headless --script " + Quote(script.string());
   for (const auto& a : extra_args) cmd += " " + Quote(a);
+  // Never the settings of whoever runs the tests.
+  if (std::find(extra_args.begin(), extra_args.end(), "--config-dir") == extra_args.end())
+    cmd += " --config-dir " + Quote((dir / "config").string());
   cmd += " 2>&1";
   RunResult r;
   FILE* p = popen(cmd.c_str(), "r");

@@ -40,7 +40,8 @@ struct RunResult {
   int status = -1;
   std::string out;  // standard output and error
 };
-// Runs the program headless on `script_text` (written to a file in `dir`).
+// Runs the program headless on `script_text` (written to a file in `dir`), with its settings in
+// `dir`/config unless `extra_args` name a --config-dir.
 RunResult RunHeadless(const std::filesystem::path& dir, const std::string& script_text,
                       const std::vector<std::string>& extra_args = {});
 nlohmann::json ReadJson(const std::filesystem::path& file);
