@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "autopilot_run.h"
+#include "support/play_fixtures.h"
 #include "support/test_game.h"
 
 namespace cw::test {
@@ -38,8 +39,8 @@ std::string Tail(const std::vector<std::string>& log, size_t n) {
 // then replays the recorded script with the real program and compares the final state dumps.
 void WinThenReplay(uint64_t seed) {
   namespace fs = std::filesystem;
-  const fs::path out = fs::current_path() / ("autopilot-seed-" + std::to_string(seed));
-  fs::remove_all(out);
+  ScratchDir scratch;
+  const fs::path& out = scratch.path();
   DataCopy play_data;
   autopilot::RunOptions options;
   options.seed = seed;

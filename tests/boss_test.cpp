@@ -264,26 +264,29 @@ TEST_F(BossFightTest, TheShotAndTheBossAreDrawn) {
 using BossLifeBarTest = CombatTest;
 
 TEST_F(BossLifeBarTest, TheBarIsTwicePerLifePointWide) {
-  auto pass = [this](bool fight) {
-    Reset();
-    g.BossLife = 50;
-    g.Duvave2Boss = fight;
-    g.blnGame = true;
-    RunGameFrame(g);
-    return g.e.picCity_base->buffer;
-  };
-  Surface without = pass(false), with = pass(true);
-  int bar_height = g.e.boss_life->buffer.height;
-  int changed_inside = 0;
-  for (int y = 0; y < 528; ++y)
-    for (int x = 0; x < 800; ++x) {
-      bool inside = x < 100 && y < bar_height;
-      if (!inside) {
-        ASSERT_EQ(with.Get(x, y), without.Get(x, y)) << x << "," << y;
+  for (int life : {50, 17}) {
+    SCOPED_TRACE(life);
+    auto pass = [this, life](bool fight) {
+      Reset();
+      g.BossLife = life;
+      g.Duvave2Boss = fight;
+      g.blnGame = true;
+      RunGameFrame(g);
+      return g.e.picCity_base->buffer;
+    };
+    Surface without = pass(false), with = pass(true);
+    int bar_height = g.e.boss_life->buffer.height;
+    int last_column_changed = 0;
+    for (int y = 0; y < 528; ++y)
+      for (int x = 0; x < 800; ++x) {
+        bool inside = x < 2 * life && y < bar_height;
+        if (!inside) {
+          ASSERT_EQ(with.Get(x, y), without.Get(x, y)) << x << "," << y;
+        }
+        last_column_changed += x == 2 * life - 1 && with.Get(x, y) != without.Get(x, y);
       }
-      changed_inside += inside && with.Get(x, y) != without.Get(x, y);
-    }
-  EXPECT_GT(changed_inside, 0);
+    EXPECT_GT(last_column_changed, 0);
+  }
 }
 
 }  // namespace

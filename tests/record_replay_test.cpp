@@ -6,6 +6,7 @@
 #include "platform/replay_session.h"
 #include "platform/session_log.h"
 #include "savegame/save_format.h"
+#include "support/play_fixtures.h"
 #include "support/screens_fixtures.h"
 #include "support/test_game.h"
 
@@ -150,7 +151,8 @@ struct Ended {};
 
 TEST(ReplaySessionTest, HandsOutTheRecordingAndEndsWithIt) {
   TestGame t;
-  std::string path = (fs::temp_directory_path() / "cinderwake-replay-unit.txt").string();
+  ScratchDir dir;
+  std::string path = (dir.path() / "session.txt").string();
   {
     RecordingSession rec(t.platform, path, {true, std::nullopt, std::nullopt});
     t.platform.Inject({InputEvent::Type::KeyDown, 38, 0, 0, 0, 0});

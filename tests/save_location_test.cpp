@@ -1,6 +1,7 @@
 #include "app/save_location.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "support/play_fixtures.h"
@@ -34,11 +35,31 @@ TEST(SaveLocationTest, WritableFoldersAreTold) {
   ScratchDir dir;
   EXPECT_TRUE(FolderWritable(dir.path()));
   EXPECT_FALSE(FolderWritable(dir.path() / "missing"));
-  if (::geteuid() != 0) {  // root may write anywhere
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  namespace fs = std::filesystem;
+  const auto kReadOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                         fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
+  if (::geteuid() != 0) {
+    fs::permissions(dir.path(), kReadOnly);
     EXPECT_FALSE(FolderWritable(dir.path()));
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
+    fs::permissions(dir.path(), fs::perms::owner_all);
+    return;
   }
+  // Root may write anywhere: a child that has become nobody asks instead, once of a folder it may
+  // only read and once of one it may write.
+  auto as_nobody = [&](fs::perms perms) {
+    fs::permissions(dir.path(), perms);
+    pid_t child = ::fork();
+    if (child == 0) {
+      if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(3);
+      ::_exit(FolderWritable(dir.path()) ? 1 : 0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  };
+  EXPECT_EQ(as_nobody(kReadOnly), 0);
+  EXPECT_EQ(as_nobody(fs::perms::all), 1);
+  fs::permissions(dir.path(), fs::perms::owner_all);
 }
 
 TEST(SaveLocationTest, OnWindowsAReadOnlyDataFolderSendsTheSavedGameToAppData) {

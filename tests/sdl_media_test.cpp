@@ -250,7 +250,9 @@ TEST(SdlMediaPng, SaveThenDecodeRoundTripsExactly) {
 
 TEST(SdlMediaPng, EmptyFrameOrBadPathFails) {
   SdlMedia media = MakeMedia();
-  EXPECT_FALSE(media.SavePng(Surface(), "/tmp/cw_never_written.png"));
+  TempDir dir;
+  EXPECT_FALSE(media.SavePng(Surface(), dir.File("empty.png")));
+  EXPECT_FALSE(fs::exists(dir.File("empty.png")));
   EXPECT_FALSE(media.SavePng(Surface(8, 8), "/nonexistent/dir/shot.png"));
 }
 
