@@ -1,5 +1,9 @@
+#include "app/start_up.h"
+
 #include <gtest/gtest.h>
 
+#include "app/event_wiring.h"
+#include "support/counting_session.h"
 #include "support/test_game.h"
 
 namespace cw {
@@ -57,6 +61,51 @@ TEST(StartUpTest, SplashHoldsFiveSecondsThenOpensTheMenuWithItsMusic) {
   EXPECT_EQ(c["elements"]["picMenu"]["visible"], true);
   EXPECT_EQ(c["focus"], "picMenu");
   EXPECT_EQ(c["music"]["file"], "music2.mp3");
+}
+
+TEST(StartUpTest, TheSplashYieldsOncePerPassAndOnceAfterTheHold) {
+  test::TestGame t;
+  test::CountingSession counting(t.platform);
+  Game g(counting, t.platform, CINDERWAKE_TEST_DATA_DIR);
+  g.ui.presents_frames = false;
+  WireEvents(g);
+  Form_Load(g);
+  // 61 drawing passes take no virtual time; the hold ends on the first tick past 5000.
+  EXPECT_EQ(counting.polls, 61 + 1);
+  EXPECT_EQ(t.platform.Ticks(), 5001);
+  EXPECT_TRUE(g.e.picMenu->visible);
+  EXPECT_FALSE(g.e.picStartUp_base->visible);
+
+  // The menu music plays from the splash on, and starts again from the beginning whenever it ends.
+  EXPECT_EQ(counting.music_starts, 1);
+  EXPECT_EQ(counting.MusicFile(), t.platform.MusicFile());
+  const std::string file = counting.MusicFile();
+  EXPECT_NE(file.find("music2.mp3"), std::string::npos) << file;
+  for (int end = 1; end <= 2; ++end) {
+    t.platform.Inject({InputEvent::Type::MusicEnded});
+    g.DoEvents();
+    EXPECT_EQ(counting.music_starts, 1 + end);
+    EXPECT_EQ(counting.MusicFile(), file);
+    EXPECT_TRUE(counting.MusicPlaying());
+  }
+}
+
+TEST(StartUpTest, KeysAndClicksDuringTheHoldWaitUntilItEnds) {
+  test::DataCopy data;
+  auto dir = data.path();
+  for (const std::string input : {"2000 key Space\n", "2000 click 400 300\n"}) {
+    auto r = test::RunHeadless(
+        dir,
+        input + "4900 dump " + (dir / "held.json").string() + "\n5100 dump " + (dir / "after.json").string() + "\n",
+        {"--data-dir", dir.string()});
+    ASSERT_EQ(r.status, 0) << r.out;
+    auto held = test::ReadJson(dir / "held.json");
+    EXPECT_EQ(held["elements"]["picStartUp_base"]["visible"], true) << input;
+    EXPECT_EQ(held["elements"]["picMenu"]["visible"], false) << input;
+    auto after = test::ReadJson(dir / "after.json");
+    EXPECT_EQ(after["elements"]["picMenu"]["visible"], true) << input;
+    EXPECT_EQ(after["focus"], "picMenu") << input;
+  }
 }
 
 TEST(StartUpTest, AKeyOrClickDuringTheSplashShowsTheMenuAtOnce) {
