@@ -1,3 +1,4 @@
+#include <functional>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -144,6 +145,7 @@ TEST(SessionLogTest, DamagedFilesNameTheLine) {
   EXPECT_EQ(error("cinderwake-session 1\nframes 1\nsave -\nE KeyUp 1 2\n"), "line 4: an event has nine numbers");
   EXPECT_EQ(error("cinderwake-session 1\nframes 1\nsave -\nT 5 6\n"), "line 4: unexpected \"6\"");
   EXPECT_EQ(error("cinderwake-session 1\nframes 1\nsave -\nX\n"), "line 4: unknown entry");
+  EXPECT_EQ(error("cinderwake-session 1\nframes 1\nsave -\nT 5\nW 9\nT 8\n"), "line 6: the clock goes back to 8");
   EXPECT_EQ(error("cinderwake-session 1\nframes 1\nsave -\nT 5\nP\n"), "read");
 }
 
@@ -188,16 +190,41 @@ TEST(ReplaySessionTest, HandsOutTheRecordingAndEndsWithIt) {
 }
 
 TEST(ReplaySessionTest, AGameThatAsksForSomethingElseIsToldWhere) {
-  SessionLog log;
-  log.entries.push_back({SessionEntry::Kind::Ticks, 7, {}});
-  HeadlessPlatform inner({}, 1, {}, {});
-  ReplaySession replay(inner, log, false);
-  try {
-    replay.RandomSeed();
-    FAIL() << "no mismatch reported";
-  } catch (const ReplayMismatch& e) {
-    EXPECT_STREQ(e.what(), "the game asked for a random seed where the recording holds a clock reading (entry 1)");
-  }
+  auto mismatch = [](const std::string& text, const std::function<void(ReplaySession&)>& ask) -> std::string {
+    std::istringstream in(text);
+    HeadlessPlatform inner({}, 1, {}, {});
+    ReplaySession replay(inner, ReadSessionLog(in), false);
+    try {
+      ask(replay);
+    } catch (const ReplayMismatch& e) {
+      return e.what();
+    }
+    return "no mismatch reported";
+  };
+  const std::string header = "cinderwake-session 1\nframes 0\nsave -\n";
+  EXPECT_EQ(mismatch(header + "T 7\n", [](ReplaySession& r) { r.RandomSeed(); }),
+            "line 4: the game asked for a random seed where the recording holds a clock reading");
+  EXPECT_EQ(mismatch(header + "T 7\n\nP\nW 20\n",
+                     [](ReplaySession& r) {
+                       InputEvent e;
+                       r.Ticks();
+                       r.PollEvent(e);
+                       r.Ticks();
+                     }),
+            "line 7: the game asked for a clock reading where the recording holds a wait");
+  // A wait never ends before its deadline: a recording that says so is not this game's.
+  EXPECT_EQ(mismatch(header + "T 7\nW 20\n",
+                     [](ReplaySession& r) {
+                       r.Ticks();
+                       r.WaitUntil(27);
+                     }),
+            "line 5: the wait ends at 20, before the game's deadline 27");
+  EXPECT_EQ(mismatch(header + "T 7\nW 27\n",
+                     [](ReplaySession& r) {
+                       r.Ticks();
+                       r.WaitUntil(27);
+                     }),
+            "no mismatch reported");
 }
 
 }  // namespace

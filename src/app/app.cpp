@@ -311,6 +311,10 @@ int RunProgram(int argc, char** argv) {
       headless->on_script_end = [] { throw ProgramEnd{0}; };
     }
     return Play(g);
+  } catch (const ReplayMismatch& e) {
+    // The recording is not of this program and data, or was damaged: say where it parts ways.
+    std::cerr << "cinderwake: " << cl->replay << ": " << e.what() << "\n";
+    return 1;
   } catch (const std::exception& e) {
     std::cerr << "cinderwake: " << e.what() << "\n";
     return 1;

@@ -30,8 +30,8 @@ const SessionEntry& ReplaySession::Take(SessionEntry::Kind kind) {
   bool event_query = kind == SessionEntry::Kind::Event || kind == SessionEntry::Kind::NoEvent;
   bool event_entry = entry.kind == SessionEntry::Kind::Event || entry.kind == SessionEntry::Kind::NoEvent;
   if (event_query ? !event_entry : entry.kind != kind) {
-    throw ReplayMismatch("the game asked for " + std::string(KindName(kind)) + " where the recording holds " +
-                         KindName(entry.kind) + " (entry " + std::to_string(next_ + 1) + ")");
+    throw ReplayMismatch("line " + std::to_string(entry.line) + ": the game asked for " + KindName(kind) +
+                         " where the recording holds " + KindName(entry.kind));
   }
   ++next_;
   return entry;
@@ -66,7 +66,14 @@ int64_t ReplaySession::Ticks() {
   return t;
 }
 
-void ReplaySession::WaitUntil(int64_t) { Reach(Take(SessionEntry::Kind::Wait).value); }
+void ReplaySession::WaitUntil(int64_t deadline) {
+  const SessionEntry& entry = Take(SessionEntry::Kind::Wait);
+  // No session ends a wait early: the game waits for another time than the recorded one did.
+  if (entry.value < deadline)
+    throw ReplayMismatch("line " + std::to_string(entry.line) + ": the wait ends at " + std::to_string(entry.value) +
+                         ", before the game's deadline " + std::to_string(deadline));
+  Reach(entry.value);
+}
 
 void ReplaySession::WaitForEvent(int64_t) { Reach(Take(SessionEntry::Kind::Wait).value); }
 

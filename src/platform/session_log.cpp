@@ -1,6 +1,7 @@
 #include "platform/session_log.h"
 
 #include <array>
+#include <cstdint>
 #include <sstream>
 
 namespace cw {
@@ -87,6 +88,7 @@ SessionLog ReadSessionLog(std::istream& in) {
     if (!log.header.settings) throw fail("the settings are not hex");
   }
 
+  int64_t clock = INT64_MIN;
   while (std::getline(in, line)) {
     ++number;
     if (line.empty()) continue;
@@ -99,6 +101,9 @@ SessionLog ReadSessionLog(std::istream& in) {
       case SessionEntry::Kind::Ticks:
       case SessionEntry::Kind::Wait:
         if (!(s >> entry.value)) throw fail("expected a number");
+        // A recorded clock only moves on: anything else is a damaged or reordered file.
+        if (entry.value < clock) throw fail("the clock goes back to " + std::to_string(entry.value));
+        clock = entry.value;
         break;
       case SessionEntry::Kind::Seed: {
         uint64_t seed = 0;
@@ -123,6 +128,7 @@ SessionLog ReadSessionLog(std::istream& in) {
     }
     std::string rest;
     if (s >> rest) throw fail("unexpected \"" + rest + "\"");
+    entry.line = number;
     log.entries.push_back(entry);
   }
   return log;

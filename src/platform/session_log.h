@@ -34,6 +34,7 @@ struct SessionEntry {
   Kind kind = Kind::NoEvent;
   int64_t value = 0;  // Ticks, Wait; Seed holds its bits
   InputEvent event;   // Event
+  int line = 0;       // where it stands in the file, for messages
 };
 
 struct SessionLog {
@@ -47,7 +48,7 @@ struct SessionLogError : std::runtime_error {
 
 void WriteSessionHeader(std::ostream& out, const SessionHeader& header);
 void WriteSessionEntry(std::ostream& out, const SessionEntry& entry);
-// Throws SessionLogError naming the line that is not understood.
+// Throws SessionLogError naming the line that is not understood, or where the clock goes back.
 SessionLog ReadSessionLog(std::istream& in);
 
 }  // namespace cw
