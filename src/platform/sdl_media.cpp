@@ -11,6 +11,7 @@
 #include <SDL_ttf.h>
 
 #include "platform/jpeg_decode.h"
+#include "platform/picture_size.h"
 #include "platform/utf8_path.h"
 
 namespace cw {
@@ -96,6 +97,7 @@ std::optional<Surface> SdlMedia::DecodePicture(const std::string& path) {
 
 std::optional<Surface> SdlMedia::DecodePicture(const void* data, size_t size) {
   if (!data || size == 0 || size > size_t(INT32_MAX)) return std::nullopt;
+  if (!DeclaredSizeWithinLimit(data, size)) return std::nullopt;
   if (LooksLikeJpeg(data, size)) {
     if (auto picture = DecodeJpeg(data, size)) return picture;
   }
