@@ -13,7 +13,9 @@ import time
 
 from PIL import Image, ImageStat
 
-from x_display import mean_difference, run, start_xvfb
+from x_display import mean_difference, run, start_xvfb, need
+
+need("Xvfb", "xdpyinfo", "xdotool", "import", "openbox")
 
 program, data_dir = sys.argv[1], sys.argv[2]
 

@@ -1,8 +1,18 @@
 """What the tests of the real program under a virtual X server share."""
+import shutil
 import subprocess
+import sys
 import time
 
 from PIL import ImageChops, ImageStat
+
+
+def need(*programs):
+    """Ends the test as skipped (ctest's SKIP_RETURN_CODE 77) when a program it drives is missing."""
+    missing = [p for p in programs if not shutil.which(p)]
+    if missing:
+        print(f"skipped: {', '.join(missing)} missing (tools/setup.sh installs them)")
+        sys.exit(77)
 
 
 def run(cmd, **kw):

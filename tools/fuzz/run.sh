@@ -2,10 +2,10 @@
 # Builds one libFuzzer target with clang in ./build-fuzz and runs it for the given number of seconds.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-target=${1:?script or savegame}
+target=${1:?script, savegame, picture or replay}
 seconds=${2:-600}
 case "$target" in
-  script | savegame) ;;
+  script | savegame | picture | replay) ;;
   *) echo "unknown target $target" >&2; exit 2 ;;
 esac
 out=build-fuzz
