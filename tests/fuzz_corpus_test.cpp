@@ -1,11 +1,21 @@
 // Replays everything the fuzzers ever found interesting (and anything that once crashed).
 #include <filesystem>
 #include <fstream>
+#include <iostream>
+#include <sstream>
 
 #include <gtest/gtest.h>
 
+#include "app/event_wiring.h"
+#include "app/start_up.h"
 #include "platform/headless_script.h"
+#include "platform/picture_size.h"
+#include "platform/replay_session.h"
+#include "platform/sdl_media.h"
+#include "platform/session_log.h"
 #include "savegame/save_format.h"
+#include "support/play_fixtures.h"
+#include "support/test_game.h"
 
 namespace cw {
 namespace {
@@ -50,6 +60,72 @@ TEST(FuzzCorpusTest, SavedGameCheckLoadsWholeOrRefusesWhole) {
     }
   }
   EXPECT_GT(loadable, 0u);
+}
+
+TEST(FuzzCorpusTest, PicturesDecodeWholeOrNotAtAll) {
+  auto files = Corpus("picture");
+  ASSERT_GE(files.size(), 10u);
+  SdlMedia media({}, {});
+  size_t decoded = 0;
+  for (const auto& bytes : files) {
+    auto picture = media.DecodePicture(bytes.data(), bytes.size());
+    if (!picture) continue;
+    ++decoded;
+    ASSERT_GT(picture->width, 0);
+    ASSERT_GT(picture->height, 0);
+    ASSERT_LE(int64_t(picture->width) * picture->height, kLargestPicturePixels);
+    ASSERT_EQ(picture->pixels.size(), size_t(picture->width) * size_t(picture->height));
+    for (uint32_t c : picture->pixels) ASSERT_EQ(c >> 24, 0u);
+  }
+  EXPECT_GT(decoded, 0u);
+}
+
+struct RecordingEnded {};
+
+// Each recording is refused with its line, or replayed against the whole game until it ends (all of
+// it taken) or parts ways with the game (a mismatch naming the line).
+TEST(FuzzCorpusReplayTest, RecordingsAreRefusedOrReplayedToTheirEnd) {
+  auto files = Corpus("replay");
+  ASSERT_GE(files.size(), 3u);
+  test::ScratchDir saves;
+  size_t refused = 0, ended = 0, parted = 0;
+  for (const auto& text : files) {
+    std::istringstream in(text);
+    SessionLog log;
+    try {
+      log = ReadSessionLog(in);
+    } catch (const SessionLogError& e) {
+      EXPECT_EQ(std::string(e.what()).rfind("line ", 0), 0u) << e.what();
+      ++refused;
+      continue;
+    }
+    test::TestGame t;
+    const size_t entries = log.entries.size();
+    ReplaySession replay(t.platform, std::move(log), false);
+    replay.on_end = [] { throw RecordingEnded{}; };
+    Game g(replay, t.platform, CINDERWAKE_TEST_DATA_DIR);
+    g.save_dir = saves.path();
+    g.ui.presents_frames = false;
+    try {
+      WireEvents(g);
+      Form_Load(g);
+      for (;;) {
+        g.session.WaitForEvent(-1);
+        g.DoEvents();
+      }
+    } catch (const RecordingEnded&) {
+      EXPECT_EQ(replay.position(), entries);
+      ++ended;
+    } catch (const ReplayMismatch& e) {
+      EXPECT_EQ(std::string(e.what()).rfind("line ", 0), 0u) << e.what();
+      ++parted;
+    } catch (const ProgramEnd&) {
+      ++ended;
+    }
+  }
+  std::cout << files.size() << " recordings: " << refused << " refused, " << ended << " replayed to their end, "
+            << parted << " parted ways with the game\n";
+  EXPECT_GT(ended, 0u);
 }
 
 }  // namespace
