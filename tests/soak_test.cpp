@@ -7,6 +7,8 @@
 
 #include "app/start_up.h"
 #include "platform/key_codes.h"
+#include "savegame/save_file.h"
+#include "savegame/save_format.h"
 #include "support/test_game.h"
 
 namespace cw {
@@ -53,12 +55,28 @@ struct Monkey {
     ASSERT_EQ(g.faulted_passes, 0) << "after " << g.passes << " passes";
   }
 
+  // Between two passes: save, spoil the state, load, and the state is the one saved again.
+  int round_trips = 0;
+  void SaveSpoilLoad() {
+    Game& g = t.g;
+    ASSERT_TRUE(SaveGame(g));
+    const std::string saved = SaveGameTextOf(g);
+    g.My_x = double(g.My_x) + 7;
+    g.helpYCity = double(g.helpYCity) - 3;
+    g.Strength = 0;
+    g.ui.Hide(g.e.imgKey);
+    ASSERT_TRUE(LoadGame(g));
+    ASSERT_EQ(SaveGameTextOf(g), saved) << "after round trip " << round_trips;
+    ++round_trips;
+  }
+
   // Mostly what a restless player does in each situation, with random clicks anywhere.
   void Act() {
     Game& g = t.g;
     Element* focus = g.ui.focus();
     if (Pick(40) == 0) return Click(Pick(800), Pick(600));
     if (focus == g.e.picCity_base) {
+      if (Pick(400) == 0) return SaveSpoilLoad();
       static const int kKeys[] = {kKeyLeft, kKeyUp, kKeyRight, kKeyDown, kKeyCtrl};
       if (Pick(6) == 0) Key(kKeys[Pick(5)], 0, Pick(3) != 0);
       if (Pick(900) == 0) Click(712 + 30, 40 + 8);  // MENU
@@ -80,7 +98,7 @@ struct Monkey {
 
 void Soak(uint64_t seed, int64_t passes) {
   test::DataCopy data;
-  int64_t total = 0;
+  int64_t total = 0, trips = 0;
   while (total < passes) {
     test::TestGame t(data.path(), {}, seed);
     Monkey m{std::mt19937(uint32_t(seed)), t};
@@ -99,8 +117,10 @@ void Soak(uint64_t seed, int64_t passes) {
     }
     if (::testing::Test::HasFatalFailure()) return;
     total += t.g.passes;
+    trips += m.round_trips;
     ++seed;
   }
+  EXPECT_GT(trips, 0) << "no save and load between passes";
 }
 
 TEST(SoakTest, RandomPlayKeepsTheGameSound) {
