@@ -194,10 +194,13 @@ TEST(ReplaySessionTest, AGameThatAsksForSomethingElseIsToldWhere) {
     std::istringstream in(text);
     HeadlessPlatform inner({}, 1, {}, {});
     ReplaySession replay(inner, ReadSessionLog(in), false);
+    replay.on_end = [] { throw Ended{}; };
     try {
       ask(replay);
     } catch (const ReplayMismatch& e) {
       return e.what();
+    } catch (const Ended&) {
+      return "the recording ended";
     }
     return "no mismatch reported";
   };
@@ -213,12 +216,19 @@ TEST(ReplaySessionTest, AGameThatAsksForSomethingElseIsToldWhere) {
                      }),
             "line 7: the game asked for a clock reading where the recording holds a wait");
   // A wait never ends before its deadline: a recording that says so is not this game's.
-  EXPECT_EQ(mismatch(header + "T 7\nW 20\n",
+  EXPECT_EQ(mismatch(header + "T 7\nW 20\nT 20\n",
                      [](ReplaySession& r) {
                        r.Ticks();
                        r.WaitUntil(27);
                      }),
             "line 5: the wait ends at 20, before the game's deadline 27");
+  // Unless the recording ends there: the program was closed during that wait.
+  EXPECT_EQ(mismatch(header + "T 7\nW 20\n",
+                     [](ReplaySession& r) {
+                       r.Ticks();
+                       r.WaitUntil(27);
+                     }),
+            "the recording ended");
   EXPECT_EQ(mismatch(header + "T 7\nW 27\n",
                      [](ReplaySession& r) {
                        r.Ticks();

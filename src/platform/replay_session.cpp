@@ -68,10 +68,16 @@ int64_t ReplaySession::Ticks() {
 
 void ReplaySession::WaitUntil(int64_t deadline) {
   const SessionEntry& entry = Take(SessionEntry::Kind::Wait);
-  // No session ends a wait early: the game waits for another time than the recorded one did.
-  if (entry.value < deadline)
+  if (entry.value < deadline) {
+    // The program ended during this wait (a quit, the window closed): the recording ends with it.
+    if (next_ == log_.entries.size()) {
+      Reach(entry.value);
+      End();
+    }
+    // No session ends a wait early otherwise: the game waits for another time than the recorded one did.
     throw ReplayMismatch("line " + std::to_string(entry.line) + ": the wait ends at " + std::to_string(entry.value) +
                          ", before the game's deadline " + std::to_string(deadline));
+  }
   Reach(entry.value);
 }
 
