@@ -10,6 +10,7 @@
 #include <SDL_image.h>
 #include <SDL_ttf.h>
 
+#include "platform/gif_decode.h"
 #include "platform/jpeg_decode.h"
 #include "platform/picture_size.h"
 #include "platform/utf8_path.h"
@@ -41,7 +42,7 @@ std::string Latin1ToUtf8(const std::string& text) {
 
 SdlMedia::SdlMedia(std::vector<uint8_t> regular_ttf, std::vector<uint8_t> bold_ttf)
     : regular_ttf_(std::move(regular_ttf)), bold_ttf_(std::move(bold_ttf)) {
-  // JPEG and PNG come from libraries loaded on demand; BMP and GIF are built in.
+  // JPEG and PNG come from libraries loaded on demand; BMP is built in; GIF is our own (gif_decode).
   IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
   TTF_Init();  // counted, paired with TTF_Quit below
 }
@@ -101,6 +102,7 @@ std::optional<Surface> SdlMedia::DecodePicture(const void* data, size_t size) {
   if (LooksLikeJpeg(data, size)) {
     if (auto picture = DecodeJpeg(data, size)) return picture;
   }
+  if (LooksLikeGif(data, size)) return DecodeGif(data, size);
   SDL_RWops* memory = SDL_RWFromConstMem(data, int(size));
   if (!memory) return std::nullopt;
   return ToSurface(IMG_Load_RW(memory, 1));
