@@ -36,8 +36,8 @@ TEST(SaveLocationTest, WritableFoldersAreTold) {
   EXPECT_TRUE(FolderWritable(dir.path()));
   EXPECT_FALSE(FolderWritable(dir.path() / "missing"));
   namespace fs = std::filesystem;
-  const auto kReadOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                         fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec;
+  const auto kReadOnly = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read | fs::perms::group_exec |
+                         fs::perms::others_read | fs::perms::others_exec;
   if (::geteuid() != 0) {
     fs::permissions(dir.path(), kReadOnly);
     EXPECT_FALSE(FolderWritable(dir.path()));
