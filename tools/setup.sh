@@ -8,7 +8,7 @@ packages=(build-essential cmake ninja-build pkg-config
   nlohmann-json3-dev libgtest-dev libbenchmark-dev clang-format
   python3 python3-pil python3-numpy libmp3lame-dev fonts-dejavu-core
   xvfb x11-utils xdotool imagemagick openbox
-  dpkg-dev lintian desktop-file-utils appstream)
+  dpkg-dev lintian desktop-file-utils appstream ccache)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
