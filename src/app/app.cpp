@@ -221,7 +221,8 @@ int RunProgram(int argc, char** argv) {
   fs::path config_dir = PathFromUtf8(cl->config_dir);
   if (config_dir.empty()) {
 #ifdef _WIN32
-    if (auto app_data = WindowsAppDataFolder()) config_dir = *app_data / "Cinderwake";
+    // As the saved game: beside the data when that folder can be written, else in %APPDATA%.
+    config_dir = ChooseWindowsSaveFolder(data_dir, !data.installed && FolderWritable(data_dir), WindowsAppDataFolder());
 #else
     config_dir = SettingsFolder(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
 #endif
