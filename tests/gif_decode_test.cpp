@@ -1,24 +1,17 @@
 #include "platform/gif_decode.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include <SDL_image.h>
 #include <gtest/gtest.h>
 
+#include "support/screens_fixtures.h"
+
 namespace cw {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Read(const fs::path& file) {
-  std::ifstream f(file, std::ios::binary);
-  std::ostringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
 
 // SDL_image's reading of a whole, undamaged GIF, each index turned into its palette colour.
 Surface ReadBySdlImage(const std::string& bytes) {
@@ -41,7 +34,7 @@ TEST(GifDecodeTest, EveryShippedGifReadsAsSdlImageReadsIt) {
   const fs::path corpus = fs::path(CINDERWAKE_SOURCE_DIR) / "tests" / "fuzz_corpus" / "picture";
   for (const fs::path& dir : {fs::path(CINDERWAKE_TEST_DATA_DIR), corpus})
     for (const auto& entry : fs::directory_iterator(dir)) {
-      const std::string bytes = Read(entry.path());
+      const std::string bytes = test::ReadBytes(entry.path());
       const bool seed = dir != corpus || entry.path().filename().string().rfind("seed-", 0) == 0;
       if (!seed || !LooksLikeGif(bytes.data(), bytes.size())) continue;
       SCOPED_TRACE(entry.path().filename().string());
