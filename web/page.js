@@ -1,0 +1,274 @@
+// Cinderwake's page: downloads the program and its data folder with a progress bar, puts the data into
+// the program's file system, then starts the game in the canvas. Extra program arguments come from the
+// URL (?args=...); a file named by --replay or --script is downloaded next to the page first.
+(function () {
+  'use strict';
+
+  const PICTURE_W = 800;
+  const PICTURE_H = 600;
+  const $ = (id) => document.getElementById(id);
+  const stage = $('stage');
+  const canvas = $('canvas');
+  const loading = $('loading');
+  const bar = $('bar').firstElementChild;
+  const messageBox = $('message');
+  const noteBox = $('note');
+  const errorLines = [];
+
+  // Shows a message instead of the game; tests read it from window.cinderwakeError.
+  function fail(text) {
+    window.cinderwakeError = text;
+    loading.style.display = 'none';
+    canvas.style.display = 'none';
+    messageBox.textContent = text;
+    messageBox.style.display = 'block';
+  }
+
+  if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') {
+    fail('Cinderwake needs WebAssembly, which this browser does not offer (or has turned off).\n\n' +
+         'Please open the page in a current Firefox, Chrome, Edge or Safari.');
+    return;
+  }
+
+  // ------------------------------------------------------------ the picture's size on the page
+  // The largest whole factor of device pixels that fits keeps every pixel a sharp square; a stage
+  // smaller than the picture shrinks it with its aspect kept.
+  function layout() {
+    const dpr = window.devicePixelRatio || 1;
+    const w = stage.clientWidth;
+    const h = stage.clientHeight;
+    const fit = Math.min((w * dpr) / PICTURE_W, (h * dpr) / PICTURE_H);
+    const whole = Math.floor(fit);
+    const scale = whole >= 1 ? whole / dpr : fit / dpr;
+    canvas.style.width = Math.floor(PICTURE_W * scale) + 'px';
+    canvas.style.height = Math.floor(PICTURE_H * scale) + 'px';
+    canvas.classList.toggle('sharp', whole >= 1);
+  }
+  window.addEventListener('resize', layout);
+  document.addEventListener('fullscreenchange', () => {
+    layout();
+    canvas.focus();
+  });
+
+  function toggleFullScreen() {
+    if (document.fullscreenElement) {
+      document.exitFullscreen().catch(() => {});
+    } else if (stage.requestFullscreen) {
+      stage.requestFullscreen().catch(() => {});
+    }
+  }
+  $('fullscreen').addEventListener('click', toggleFullScreen);
+
+  // ------------------------------------------------------------ keys that stay the browser's
+  // The game takes every key while the canvas has the focus (SDL prevents the browser's default);
+  // function keys, Tab and the system key combinations go on to the browser instead.
+  function browsersKey(e) {
+    return /^F\d+$/.test(e.key) || e.key === 'Tab' || e.metaKey;
+  }
+  for (const type of ['keydown', 'keyup', 'keypress']) {
+    stage.addEventListener(type, (e) => {
+      if (browsersKey(e)) e.stopPropagation();
+    }, true);
+  }
+  // A click on the picture gives it the keys.
+  canvas.addEventListener('mousedown', () => canvas.focus());
+
+  // ------------------------------------------------------------ sound after the first gesture
+  // Browsers let a page make sound only after a key or click; SDL's AudioContext is resumed then.
+  let gestured = false;
+  function audioContext() {
+    const sdl = window.Module && window.Module.SDL2;
+    return sdl && sdl.audioContext;
+  }
+  function resumeAudio() {
+    gestured = true;
+    const ctx = audioContext();
+    if (ctx && ctx.state === 'suspended') ctx.resume().catch(() => {});
+  }
+  for (const type of ['keydown', 'mousedown', 'pointerdown', 'touchstart']) {
+    window.addEventListener(type, resumeAudio, true);
+  }
+
+  // For tests: the loudness of what the game plays right now (RMS, 0..1), through an analyser that
+  // listens to SDL's output beside the speakers.
+  let analyser = null;
+  window.cinderwakeAudioLevel = function () {
+    const sdl = window.Module && window.Module.SDL2;
+    const ctx = audioContext();
+    const source = sdl && sdl.audio && sdl.audio.scriptProcessorNode;
+    if (!ctx || !source) return -1;
+    if (!analyser) {
+      analyser = ctx.createAnalyser();
+      analyser.fftSize = 2048;
+      source.connect(analyser);
+    }
+    const samples = new Float32Array(analyser.fftSize);
+    analyser.getFloatTimeDomainData(samples);
+    let sum = 0;
+    for (const s of samples) sum += s * s;
+    return Math.sqrt(sum / samples.length);
+  };
+  window.cinderwakeAudioState = function () {
+    const ctx = audioContext();
+    return ctx ? ctx.state : 'none';
+  };
+
+  // ------------------------------------------------------------ program arguments from the URL
+  function splitArgs(text) {
+    const args = [];
+    const re = /"([^"]*)"|'([^']*)'|(\S+)/g;
+    let m;
+    while ((m = re.exec(text)) !== null) args.push(m[1] !== undefined ? m[1] : m[2] !== undefined ? m[2] : m[3]);
+    return args;
+  }
+  const params = new URLSearchParams(window.location.search);
+  const args = splitArgs(params.get('args') || '');
+  // Files the program reads that the URL names: downloaded beside the page, put at the same path.
+  const inputFiles = [];
+  for (let i = 0; i + 1 < args.length; ++i) {
+    if (args[i] === '--replay' || args[i] === '--script') inputFiles.push(args[i + 1]);
+  }
+
+  // ------------------------------------------------------------ downloads with progress
+  let total = 0;
+  let loaded = 0;
+  function progress(delta) {
+    loaded += delta;
+    bar.style.width = (total > 0 ? Math.min(100, (100 * loaded) / total) : 0).toFixed(1) + '%';
+  }
+
+  async function download(url, what) {
+    let response;
+    try {
+      response = await fetch(url, { cache: 'no-cache' });
+    } catch (e) {
+      throw new Error("Can't download " + what + ': ' + e.message);
+    }
+    if (!response.ok) {
+      throw new Error("Can't download " + what + ' (' + response.status + ' ' + response.statusText + ')');
+    }
+    const reader = response.body.getReader();
+    const parts = [];
+    let size = 0;
+    for (;;) {
+      const { done, value } = await reader.read();
+      if (done) break;
+      parts.push(value);
+      size += value.length;
+      progress(value.length);
+    }
+    const bytes = new Uint8Array(size);
+    let at = 0;
+    for (const p of parts) {
+      bytes.set(p, at);
+      at += p.length;
+    }
+    return bytes;
+  }
+
+  function loadScript(url) {
+    return new Promise((resolve, reject) => {
+      const s = document.createElement('script');
+      s.src = url;
+      s.onload = resolve;
+      s.onerror = () => reject(new Error("Can't download the program (" + url + ')'));
+      document.body.appendChild(s);
+    });
+  }
+
+  // ------------------------------------------------------------ the program
+  let runtimeReady;
+  const runtime = new Promise((resolve) => { runtimeReady = resolve; });
+  let wasmBytes;
+
+  const Module = {
+    noInitialRun: true,
+    canvas: canvas,
+    print: (text) => console.log(text),
+    printErr: (text) => {
+      console.warn(text);
+      errorLines.push(text);
+      if (errorLines.length > 20) errorLines.shift();
+    },
+    instantiateWasm: (imports, receive) => {
+      wasmBytes
+        .then((bytes) => WebAssembly.instantiate(bytes, imports))
+        .then((result) => receive(result.instance, result.module))
+        .catch((e) => fail("Can't start the program: " + e.message));
+      return {};
+    },
+    onRuntimeInitialized: () => runtimeReady(),
+    onAbort: (what) => fail('The game stopped because of an internal error.\n\n' + what +
+                            (errorLines.length ? '\n' + errorLines.join('\n') : '')),
+    // Called by the program.
+    cinderwakeFirstFrame: () => {
+      window.cinderwakeFirstFrameAt = performance.now();
+      loading.style.display = 'none';
+      canvas.style.display = 'block';
+      layout();
+      canvas.focus();
+    },
+    cinderwakeEnded: (status) => {
+      window.cinderwakeExitStatus = status;
+      if (status !== 0) {
+        fail('The game could not go on.\n\n' + (errorLines.join('\n') || 'exit status ' + status));
+      } else {
+        canvas.style.display = 'none';
+        messageBox.textContent = 'The game has ended. Reload the page to play again.';
+        messageBox.style.display = 'block';
+      }
+    },
+    cinderwakeToggleFullScreen: toggleFullScreen,
+    cinderwakeNote: (text) => {
+      noteBox.textContent = text;
+      noteBox.style.display = text ? 'block' : 'none';
+    },
+    cinderwakeGestured: () => gestured,
+  };
+  window.Module = Module;
+
+  // The state dump of the running game as JSON text (the headless mode's dump line), or null before
+  // the game has started.
+  window.cinderwakeDump = function () {
+    if (!Module.ccall || !Module.calledRun) return null;
+    return Module.ccall('cinderwake_dump', 'string', [], []);
+  };
+
+  function putFile(path, bytes) {
+    const FS = Module.FS;
+    const slash = path.lastIndexOf('/');
+    if (slash > 0) FS.mkdirTree(path.slice(0, slash));
+    FS.writeFile(path, bytes);
+  }
+
+  async function start() {
+    let manifest;
+    try {
+      const response = await fetch('files.json', { cache: 'no-cache' });
+      if (!response.ok) throw new Error(response.status + ' ' + response.statusText);
+      manifest = await response.json();
+    } catch (e) {
+      throw new Error("Can't download the list of the game's files (files.json): " + e.message);
+    }
+    total = manifest.program.reduce((n, f) => n + f.size, 0) + manifest.data.reduce((n, f) => n + f.size, 0);
+
+    const wasmFile = manifest.program.find((f) => f.name.endsWith('.wasm'));
+    const jsFile = manifest.program.find((f) => f.name.endsWith('.js'));
+    wasmBytes = download(wasmFile.name, 'the program (' + wasmFile.name + ')');
+    const data = manifest.data.map((f) => download('data/' + f.name, 'data/' + f.name).then((b) => [f.name, b]));
+    const inputs = inputFiles.map((name) => download(name, name).then((b) => [name, b]));
+    const script = loadScript(jsFile.name).then(() => progress(jsFile.size));
+    // A failed download wins over a program that waits for it.
+    const files = await Promise.all([wasmBytes, script, Promise.all(data), Promise.all(inputs)]);
+    await runtime;
+
+    Module.FS.mkdirTree('/data');
+    for (const [name, bytes] of files[2]) putFile('/data/' + name, bytes);
+    for (const [name, bytes] of files[3]) putFile(name.startsWith('/') ? name : '/' + name, bytes);
+    document.getElementById('loading-text').textContent = 'Starting…';
+    Module.callMain(args);
+  }
+
+  layout();
+  start().catch((e) => fail(e.message));
+})();
