@@ -1,0 +1,125 @@
+// Measures the page in build-web/ in Debian's headless chromium: what it downloads, when the first
+// splash frame shows, and the browser's CPU while the menu waits and while playing.
+//
+//   node tools/measure_web.mjs [--web-dir build-web] [--driver build/web-test-driver] [--runs 5]
+//
+// The driver is playwright-core as the browser tests install it (ctest -R web_driver).
+import fs from 'node:fs';
+import http from 'node:http';
+import { createRequire } from 'node:module';
+import path from 'node:path';
+
+const opt = { 'web-dir': 'build-web', driver: 'build/web-test-driver', runs: '5' };
+const argv = process.argv.slice(2);
+for (let i = 0; i < argv.length; i += 2) opt[argv[i].replace(/^--/, '')] = argv[i + 1];
+const require = createRequire(path.join(path.resolve(opt.driver), 'node_modules', 'x.js'));
+const { chromium } = require('playwright-core');
+const FLAGS = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+  '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+  '.json': 'application/json', '.jpg': 'image/jpeg', '.gif': 'image/gif', '.mp3': 'audio/mpeg' };
+const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
+
+let served = 0;
+const server = http.createServer((req, res) => {
+  const rel = decodeURIComponent(new URL(req.url, 'http://x').pathname).slice(1) || 'index.html';
+  const file = path.join(opt['web-dir'], rel);
+  if (rel.includes('..') || !fs.existsSync(file) || fs.statSync(file).isDirectory()) {
+    res.writeHead(404);
+    res.end();
+    return;
+  }
+  const body = fs.readFileSync(file);
+  served += body.length;
+  res.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream',
+    'Content-Length': body.length, 'Cache-Control': 'no-store' });
+  res.end(body);
+});
+await new Promise((r) => server.listen(0, '127.0.0.1', r));
+const url = `http://127.0.0.1:${server.address().port}/`;
+
+// CPU seconds of a process and all its descendants (utime + stime from /proc).
+const HZ = 100;
+function children(pid) {
+  const out = [];
+  for (const p of fs.readdirSync('/proc')) {
+    if (!/^\d+$/.test(p)) continue;
+    try {
+      const stat = fs.readFileSync(`/proc/${p}/stat`, 'utf8');
+      const fields = stat.slice(stat.lastIndexOf(')') + 2).split(' ');
+      if (Number(fields[1]) === pid) out.push(Number(p));
+    } catch { /* gone */ }
+  }
+  return out;
+}
+function cpuSeconds(pid) {
+  let total = 0;
+  const stack = [pid];
+  while (stack.length) {
+    const p = stack.pop();
+    try {
+      const stat = fs.readFileSync(`/proc/${p}/stat`, 'utf8');
+      const fields = stat.slice(stat.lastIndexOf(')') + 2).split(' ');
+      total += (Number(fields[11]) + Number(fields[12])) / HZ;
+    } catch { /* gone */ }
+    stack.push(...children(p));
+  }
+  return total;
+}
+async function cpuShare(pid, seconds) {
+  const c0 = cpuSeconds(pid);
+  const t0 = Date.now();
+  await sleep(seconds * 1000);
+  return (cpuSeconds(pid) - c0) / ((Date.now() - t0) / 1000);
+}
+
+const firstFrames = [];
+let downloaded = 0;
+for (let run = 0; run < Number(opt.runs); ++run) {
+  served = 0;
+  const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: FLAGS, headless: true });
+  const page = await browser.newPage({ viewport: { width: 1280, height: 800 } });
+  await page.goto(url);
+  await page.waitForFunction(() => window.cinderwakeFirstFrameAt !== undefined || window.cinderwakeError !== undefined,
+    null, { timeout: 60000 });
+  const error = await page.evaluate(() => window.cinderwakeError);
+  if (error) throw new Error(error);
+  firstFrames.push(await page.evaluate(() => window.cinderwakeFirstFrameAt));
+  downloaded = served;
+  if (run === 0) {
+    const pid = browser.process ? browser.process().pid : null;
+    if (pid) {
+      await page.keyboard.press('Space');
+      await sleep(1500);
+      const menu = await cpuShare(pid, 10);
+      // New Game, the story page opened and closed, the abilities screen's OK: then play, walking in
+      // circles and firing.
+      await page.keyboard.press('ArrowDown');
+      await page.keyboard.press('ArrowDown');
+      await page.keyboard.press('Enter');
+      await sleep(5000);
+      await page.keyboard.press('Space');
+      await sleep(7000);
+      const d = JSON.parse(await page.evaluate(() => window.cinderwakeDump()));
+      const rpg = d.elements.picRPG;
+      const ok = d.elements.Command11;
+      const box = await page.locator('#canvas').boundingBox();
+      await page.mouse.click(box.x + rpg.left + ok.left + 40, box.y + rpg.top + ok.top + 8);
+      await sleep(1000);
+      await page.keyboard.down('ArrowUp');
+      await page.keyboard.down('ArrowLeft');
+      await page.keyboard.down('Control');
+      await sleep(1000);
+      const play = await cpuShare(pid, 10);
+      const after = JSON.parse(await page.evaluate(() => window.cinderwakeDump()));
+      console.log(`CPU, all of the browser's processes: menu ${(100 * menu).toFixed(1)}% of a core, ` +
+                  `playing ${(100 * play).toFixed(1)}% of a core (${after.passes} passes, in play: ${after.state.blnGame})`);
+    }
+  }
+  await browser.close();
+}
+firstFrames.sort((a, b) => a - b);
+console.log(`downloaded: ${(downloaded / 1e6).toFixed(2)} MB`);
+console.log(`first splash frame after the page starts loading: median ${firstFrames[firstFrames.length >> 1].toFixed(0)} ms ` +
+            `(all: ${firstFrames.map((x) => x.toFixed(0)).join(', ')})`);
+server.close();
