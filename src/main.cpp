@@ -3,6 +3,7 @@
 
 #include "app/app.h"
 #include "platform/host_os.h"
+#include "platform/web_page.h"
 
 int main(int argc, char** argv) {
   cw::UseCallersConsole();
@@ -11,5 +12,7 @@ int main(int argc, char** argv) {
   std::vector<char*> pointers;
   for (auto& a : args) pointers.push_back(a.data());
   pointers.push_back(nullptr);
-  return cw::RunProgram(int(args.size()), pointers.data());
+  int status = cw::RunProgram(int(args.size()), pointers.data());
+  cw::web_page::ProgramEnded(status);
+  return status;
 }

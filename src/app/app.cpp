@@ -22,12 +22,17 @@
 #include "platform/sdl_platform.h"
 #include "platform/startup_error.h"
 #include "platform/utf8_path.h"
+#include "platform/web_page.h"
 #include "play/game.h"
 #include "savegame/save_format.h"
 #include "settings/player_session.h"
 #include "settings/settings_file.h"
 #include "ui/embedded_assets.h"
 #include "world/location_catalogue.h"
+
+#ifdef __EMSCRIPTEN__
+#include "platform/browser_session.h"
+#endif
 
 namespace cw {
 namespace {
@@ -202,6 +207,8 @@ int RunProgram(int argc, char** argv) {
   } else if (replaying) {
     scratch = std::make_unique<ScratchFolder>();
     save_dir = scratch->path();
+  } else if (fs::path lasting = web_page::LastingFolder(); !lasting.empty()) {
+    save_dir = lasting;  // in a web page: the browser's persistent storage
   } else {
 #ifdef _WIN32
     save_dir = ChooseWindowsSaveFolder(data_dir, !data.installed && FolderWritable(data_dir), WindowsAppDataFolder());
@@ -256,11 +263,15 @@ int RunProgram(int argc, char** argv) {
       options.music_volume = settings.music_volume;
       options.muted = settings.muted;
       options.audio = !cl->no_audio;
+#ifdef __EMSCRIPTEN__
+      window = std::make_unique<BrowserSession>(options, Bytes("font_regular.ttf"), Bytes("font_bold.ttf"));
+#else
       // The start-up loads the city before the splash can show: decode it while the window opens.
       if (const LocationInfo* city = FindLocation("city"))
         for (std::string_view file : {city->picture, city->mask})
           options.read_ahead.push_back(Utf8Path(data_dir / std::string(file)));
       window = std::make_unique<SdlPlatform>(options, Bytes("font_regular.ttf"), Bytes("font_bold.ttf"));
+#endif
       base = window.get();
       media = window.get();
       presentation = window.get();
@@ -294,6 +305,10 @@ int RunProgram(int argc, char** argv) {
       player.on_change = [&settings_file](const Settings& s) { settings_file->Save(s, std::cerr); };
     }
     Game g(player, *media, data_dir, &player.settings());
+    web_page::ServedDump served_dump([&g, quiet] {
+      Quiet q(quiet);  // the page's own look: not part of the session
+      return StateDump(g);
+    });
     g.save_dir = save_dir;
     g.ui.presents_frames = frames;
     if (replayer && !frames && window) {

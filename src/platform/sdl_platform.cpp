@@ -120,7 +120,7 @@ std::runtime_error SdlError(const std::string& what) { return std::runtime_error
 }  // namespace
 
 SdlPlatform::SdlPlatform(Options options, std::vector<uint8_t> regular_ttf, std::vector<uint8_t> bold_ttf)
-    : media_(std::move(regular_ttf), std::move(bold_ttf)) {
+    : media_(std::move(regular_ttf), std::move(bold_ttf)), in_page_(options.in_page) {
   for (const std::string& path : options.read_ahead)
     read_ahead_.Start(path, [this](const std::string& p) { return media_.DecodePicture(p); });
   SDL_SetHint(SDL_HINT_APP_NAME, "Cinderwake");  // how the sound server lists us
@@ -155,15 +155,19 @@ void SdlPlatform::RequireDisplay() {
 void SdlPlatform::OpenWindow(const DisplayMode& mode) {
   // Full screen takes the desktop as it is; the window size is what leaving full screen goes back to.
   display_ = mode;
-  int w, h;
-  WindowedSize(mode, w, h);
+  int w = kPictureWidth, h = kPictureHeight;
   // Hidden until it is known whether a window manager will grant full screen.
   uint32_t flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_HIDDEN;
+  if (in_page_) {
+    flags = 0;  // the page's canvas, which the page scales
+  } else {
+    WindowedSize(mode, w, h);
+  }
   window_ = SDL_CreateWindow("Cinderwake", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h, flags);
   if (!window_) throw SdlError("Cannot open the window");
   SDL_SetWindowMinimumSize(window_, kPictureWidth / 4, kPictureHeight / 4);
-  no_window_manager_ = X11WithoutWindowManager(window_);
-  if (mode.full_screen) GoFullScreen();
+  no_window_manager_ = !in_page_ && X11WithoutWindowManager(window_);
+  if (mode.full_screen && !in_page_) GoFullScreen();
   SDL_ShowWindow(window_);
 
   renderer_ = CreateRenderer(window_);
@@ -217,20 +221,24 @@ void SdlPlatform::WaitForEvent(int64_t deadline) {
     // A note on screen wakes the wait when its time is over, so that it goes away on a quiet screen too.
     int64_t until = note_on_screen_ ? note_.until() : -1;  // -1 also for a note that stays
     if (deadline >= 0 && (until < 0 || deadline < until)) until = deadline;
-    int got;
-    if (until < 0) {
-      got = SDL_WaitEvent(&sdl);
-      if (!got) SDL_Delay(10);  // only on an error inside SDL: don't spin
-    } else {
+    int timeout = -1;
+    if (until >= 0) {
       int64_t left = until - Ticks();
       if (left <= 0) {
         if (until == deadline) return;
         continue;
       }
-      got = SDL_WaitEventTimeout(&sdl, int(std::min<int64_t>(left, INT_MAX)));
+      timeout = int(std::min<int64_t>(left, INT_MAX));
     }
-    if (got) Translate(sdl);
+    if (WaitSdlEvent(sdl, timeout)) Translate(sdl);
   }
+}
+
+bool SdlPlatform::WaitSdlEvent(SDL_Event& event, int timeout_ms) {
+  if (timeout_ms >= 0) return SDL_WaitEventTimeout(&event, timeout_ms) != 0;
+  if (SDL_WaitEvent(&event)) return true;
+  SDL_Delay(10);  // only on an error inside SDL: don't spin
+  return false;
 }
 
 bool SdlPlatform::PollEvent(InputEvent& event) {

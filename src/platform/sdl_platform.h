@@ -40,6 +40,8 @@ class SdlPlatform : public Session, public Media, public Presentation {
     bool audio = true;  // false never opens the audio device
     // Picture files the game will load first: decoded on a second thread while the window opens.
     std::vector<std::string> read_ahead;
+    // The canvas of a web page: 800 x 600, neither resizable nor full screen (the page scales it).
+    bool in_page = false;
   };
 
   // Throws std::runtime_error when no window can be opened.
@@ -69,6 +71,11 @@ class SdlPlatform : public Session, public Media, public Presentation {
   void SetDisplay(const DisplayMode& mode) override;
   void ShowNote(const std::string& text, int64_t shown_for) override;
   bool HasSound() const override { return audio_open_; }
+
+ protected:
+  // Takes the next SDL event, waiting up to `timeout_ms` for one (a negative timeout: no limit);
+  // false when none came in time.
+  virtual bool WaitSdlEvent(SDL_Event& event, int timeout_ms);
 
  private:
   void RequireDisplay();
@@ -102,6 +109,7 @@ class SdlPlatform : public Session, public Media, public Presentation {
   bool note_on_screen_ = false;
   bool first_frame_shown_ = false;
 
+  bool in_page_ = false;
   bool audio_open_ = false;
   int percent_ = 100;
   bool muted_ = false;

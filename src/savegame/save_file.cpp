@@ -1,9 +1,11 @@
 #include "savegame/save_file.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "platform/host_os.h"
+#include "platform/web_page.h"
 #include "play/game.h"
 #include "savegame/save_format.h"
 #include "world/location_loader.h"
@@ -29,6 +31,17 @@ void Apply(Game& g, const SaveLine& field, const SavedValue& v) {
   }
 }
 
+// Puts back what the file held before a save (`previous`, or no file at all).
+void PutBack(const std::filesystem::path& temp_path, const std::filesystem::path& final_path,
+             const std::optional<std::string>& previous) {
+  std::error_code ec;
+  if (!previous) {
+    std::filesystem::remove(final_path, ec);
+  } else if (WriteFileDurably(temp_path, *previous)) {
+    MoveIntoPlace(temp_path, final_path);
+  }
+}
+
 }  // namespace
 
 bool SaveGame(Game& g) {
@@ -36,8 +49,16 @@ bool SaveGame(Game& g) {
   g.SaveGameText = SaveGameTextOf(g);
   // The whole file onto the disk under a temporary name, then in place of the old one in one step.
   std::filesystem::path temp_path = g.save_dir / kSaveTempName;
+  std::filesystem::path final_path = g.save_dir / kSaveFileName;
+  std::optional<std::string> previous = ReadWholeFile(final_path);
   if (!WriteFileDurably(temp_path, g.SaveGameText + "\r\n")) return false;
-  return MoveIntoPlace(temp_path, g.save_dir / kSaveFileName);
+  if (!MoveIntoPlace(temp_path, final_path)) return false;
+  // In a web page the folder lives in memory: the game is saved once the browser's storage has it.
+  if (!web_page::WriteThrough(g.save_dir)) {
+    PutBack(temp_path, final_path, previous);  // as the storage still has it
+    return false;
+  }
+  return true;
 }
 
 bool LoadGame(Game& g) {
