@@ -18,6 +18,8 @@ target_link_options(cinderwake PRIVATE
   -sINVOKE_RUN=0 -sEXIT_RUNTIME=0 -sFORCE_FILESYSTEM=1 -lidbfs.js
   -sEXPORTED_FUNCTIONS=_main,_cinderwake_dump
   -sEXPORTED_RUNTIME_METHODS=callMain,ccall,FS
+  # SDL's audio calls these from its own JavaScript, where the linker does not see them.
+  -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${CMAKE_SOURCE_DIR}/web/library_funcs.json
   -sENVIRONMENT=web)
 
 set(CW_PAGE_FILES ${CMAKE_SOURCE_DIR}/web/index.html ${CMAKE_SOURCE_DIR}/web/page.js)

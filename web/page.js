@@ -269,6 +269,14 @@
     Module.callMain(args);
   }
 
+  // A fault inside the running program (after a wait, outside start()) shows too.
+  window.addEventListener('error', (e) => {
+    if (window.cinderwakeExitStatus === undefined) fail('The game stopped because of an internal error.\n\n' + e.message);
+  });
+  window.addEventListener('unhandledrejection', (e) => {
+    if (window.cinderwakeExitStatus === undefined) fail('The game stopped because of an internal error.\n\n' + e.reason);
+  });
+
   layout();
   start().catch((e) => fail(e.message));
 })();
