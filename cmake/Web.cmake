@@ -17,7 +17,7 @@ target_link_options(cinderwake PRIVATE
   # The page downloads the data first, then starts main with the arguments from its URL.
   -sINVOKE_RUN=0 -sEXIT_RUNTIME=0 -sFORCE_FILESYSTEM=1 -lidbfs.js
   -sEXPORTED_FUNCTIONS=_main,_cinderwake_dump
-  -sEXPORTED_RUNTIME_METHODS=callMain,ccall,FS
+  -sEXPORTED_RUNTIME_METHODS=callMain,UTF8ToString,FS
   # SDL's audio calls these from its own JavaScript, where the linker does not see them.
   -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${CMAKE_SOURCE_DIR}/web/library_funcs.json
   -sENVIRONMENT=web)

@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.22)
 # Puts the page together (cmake -P): OUT gets the page files, the program (PROGRAM and the .wasm
 # beside it), the data folder without any saved game, and files.json, which lists what the page
 # downloads with the sizes its progress bar counts.

@@ -229,9 +229,11 @@
 
   // The state dump of the running game as JSON text (the headless mode's dump line), or null before
   // the game has started.
+  // Called straight, not through ccall: while the game sleeps in a wait, ccall would take the call for
+  // one that waits too and answer with a promise that is kept only when the program ends.
   window.cinderwakeDump = function () {
-    if (!Module.ccall || !Module.calledRun) return null;
-    return Module.ccall('cinderwake_dump', 'string', [], []);
+    if (!Module._cinderwake_dump || !Module.calledRun) return null;
+    return Module.UTF8ToString(Module._cinderwake_dump());
   };
 
   function putFile(path, bytes) {

@@ -39,9 +39,12 @@ class Node {
  public:
   Node(const Json& j, std::string where, std::initializer_list<const char*> keys) : j_(j), where_(std::move(where)) {
     if (!j.is_object()) Fail(where_, "must be an object");
-    for (const auto& [key, value] : j.items())
+    for (const auto& item : j.items()) {
+      // A named variable, not a structured binding: clang before 16 can't capture those in a lambda.
+      const std::string& key = item.key();
       if (std::find_if(keys.begin(), keys.end(), [&](const char* k) { return key == k; }) == keys.end())
         Fail(where_, "unknown key " + Quoted(key));
+    }
   }
 
   bool Has(const char* key) const { return j_.contains(key); }
