@@ -83,6 +83,13 @@ if ! diff -rq build/generated/embedded "$assets/embedded" >/dev/null 2>&1 ||
   rm -f "$assets"/data/SaveGame.txt*
 fi
 
+# Another family (rebuilt after an update) means configuring afresh: cmake keeps what it found.
+if [ "$(cat "$web_build/family.txt" 2>/dev/null)" != "$prefix" ]; then
+  rm -f "$web_build/CMakeCache.txt"
+  mkdir -p "$web_build"
+  echo "$prefix" >"$web_build/family.txt"
+fi
+
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 emcmake cmake -S . -B "$web_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCINDERWAKE_TESTS=OFF \
