@@ -2,6 +2,9 @@
 // splash frame shows, and the browser's CPU while the menu waits and while playing.
 //
 //   node tools/measure_web.mjs [--web-dir build-web] [--driver build/web-test-driver] [--runs 5]
+//                              [--screenshot docs/screenshots/browser.png]
+//
+// --screenshot keeps a picture of the whole page while playing (the README's).
 //
 // The driver is playwright-core as the browser tests install it (ctest -R web_driver).
 import fs from 'node:fs';
@@ -38,7 +41,7 @@ const server = http.createServer((req, res) => {
 await new Promise((r) => server.listen(0, '127.0.0.1', r));
 const url = `http://127.0.0.1:${server.address().port}/`;
 
-// CPU seconds of a process and all its descendants (utime + stime from /proc).
+// CPU seconds of processes (utime + stime from /proc).
 const HZ = 100;
 function children(pid) {
   const out = [];
@@ -52,9 +55,10 @@ function children(pid) {
   }
   return out;
 }
+// Of the descendants of `pid` alone.
 function cpuSeconds(pid) {
   let total = 0;
-  const stack = [pid];
+  const stack = children(pid);
   while (stack.length) {
     const p = stack.pop();
     try {
@@ -87,8 +91,9 @@ for (let run = 0; run < Number(opt.runs); ++run) {
   firstFrames.push(await page.evaluate(() => window.cinderwakeFirstFrameAt));
   downloaded = served;
   if (run === 0) {
-    const pid = browser.process ? browser.process().pid : null;
-    if (pid) {
+    // The browser is this program's child: all of its processes are descendants of this one.
+    const pid = process.pid;
+    {
       await page.keyboard.press('Space');
       await sleep(1500);
       const menu = await cpuShare(pid, 10);
@@ -112,6 +117,7 @@ for (let run = 0; run < Number(opt.runs); ++run) {
       await sleep(1000);
       const play = await cpuShare(pid, 10);
       const after = JSON.parse(await page.evaluate(() => window.cinderwakeDump()));
+      if (opt.screenshot) await page.screenshot({ path: opt.screenshot });
       console.log(`CPU, all of the browser's processes: menu ${(100 * menu).toFixed(1)}% of a core, ` +
                   `playing ${(100 * play).toFixed(1)}% of a core (${after.passes} passes, in play: ${after.state.blnGame})`);
     }
