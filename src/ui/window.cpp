@@ -33,31 +33,31 @@ int ShiftBit(int key) {
 Window::Window(Session& session, Media& media,
                const std::function<std::shared_ptr<const Surface>(const std::string&)>& load_asset)
     : session_(session), media_(media) {
-  for (auto spec = CatalogueBegin(); spec != CatalogueEnd(); ++spec) {
+  for (auto entry = CatalogueBegin(); entry != CatalogueEnd(); ++entry) {
     auto el = std::make_unique<Element>();
-    el->name = spec->name;
-    el->kind = spec->kind;
+    el->name = entry->name;
+    el->kind = entry->kind;
     el->order = int(elements_.size());
-    el->left = spec->left;
-    el->top = spec->top;
-    el->width = spec->width;
-    el->height = spec->height;
-    el->visible = spec->visible;
-    el->sized = spec->sized;
-    el->border = spec->border;
-    el->caption = spec->caption;
-    el->back_colour = spec->back_colour;
-    el->fore_colour = spec->fore_colour;
-    el->font_points = spec->font_points;
-    el->bold = spec->bold;
-    if (spec->parent) {
-      el->parent = by_lower_name_.at(Lower(spec->parent));
+    el->left = entry->left;
+    el->top = entry->top;
+    el->width = entry->width;
+    el->height = entry->height;
+    el->visible = entry->visible;
+    el->sized = entry->sized;
+    el->border = entry->border;
+    el->caption = entry->caption;
+    el->back_colour = entry->back_colour;
+    el->fore_colour = entry->fore_colour;
+    el->font_points = entry->font_points;
+    el->bold = entry->bold;
+    if (entry->parent) {
+      el->parent = by_lower_name_.at(Lower(entry->parent));
       el->parent->children.push_back(el.get());
     } else {
       top_level_.push_back(el.get());
     }
-    if (spec->picture) {
-      auto pic = load_asset(spec->picture);
+    if (entry->picture) {
+      auto pic = load_asset(entry->picture);
       if (el->kind == ElementKind::Surface)
         el->SetPicture(std::move(pic));
       else
