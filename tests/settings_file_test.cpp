@@ -7,18 +7,12 @@
 
 #include "platform/key_codes.h"
 #include "support/play_fixtures.h"
+#include "support/screens_fixtures.h"
 
 namespace cw::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::ostringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
 
 void WriteAll(const fs::path& path, const std::string& text) {
   std::ofstream f(path, std::ios::binary | std::ios::trunc);
@@ -185,10 +179,10 @@ TEST(SettingsFileTest, SavingMakesTheFolderAndReplacesTheFile) {
   Settings s;
   s.muted = true;
   ASSERT_TRUE(file.Save(s, warnings));
-  EXPECT_EQ(ReadAll(path), FormatSettings(s));
+  EXPECT_EQ(ReadBytes(path), FormatSettings(s));
   s.music_volume = 20;
   ASSERT_TRUE(file.Save(s, warnings));
-  EXPECT_EQ(ReadAll(path), FormatSettings(s));
+  EXPECT_EQ(ReadBytes(path), FormatSettings(s));
   EXPECT_FALSE(fs::exists(dir.path() / "cfg" / "settings.ini.bak"));
   EXPECT_FALSE(fs::exists(dir.path() / "cfg" / "settings.ini.new"));
   EXPECT_EQ(warnings.str(), "");
@@ -207,15 +201,15 @@ TEST(SettingsFileTest, ADamagedFileWarnsAndIsKeptAsBackupAtTheFirstChange) {
                 " line 2: music_volume is 0 to 100 in steps of 10, not \"110\"; the line is not used\n");
   EXPECT_EQ(s.music_volume, 100);
   EXPECT_TRUE(s.muted);
-  EXPECT_EQ(ReadAll(path), damaged);
+  EXPECT_EQ(ReadBytes(path), damaged);
   s.music_volume = 90;
   ASSERT_TRUE(file.Save(s, warnings));
-  EXPECT_EQ(ReadAll(dir.path() / "settings.ini.bak"), damaged);
-  EXPECT_EQ(ReadAll(path), FormatSettings(s));
+  EXPECT_EQ(ReadBytes(dir.path() / "settings.ini.bak"), damaged);
+  EXPECT_EQ(ReadBytes(path), FormatSettings(s));
   // The backup is the player's file, not a later one of ours.
   s.music_volume = 80;
   ASSERT_TRUE(file.Save(s, warnings));
-  EXPECT_EQ(ReadAll(dir.path() / "settings.ini.bak"), damaged);
+  EXPECT_EQ(ReadBytes(dir.path() / "settings.ini.bak"), damaged);
 }
 
 TEST(SettingsFileTest, AGoodFileIsReplacedWithoutBackup) {
@@ -258,7 +252,7 @@ TEST(SettingsFileTest, AnUnreadableFileGivesTheDefaultsAndIsKept) {
   s.muted = true;
   ASSERT_TRUE(file.Save(s, warnings));
   EXPECT_TRUE(fs::is_directory(dir.path() / "settings.ini.bak" / "inside"));
-  EXPECT_EQ(ReadAll(path), FormatSettings(s));
+  EXPECT_EQ(ReadBytes(path), FormatSettings(s));
 }
 
 TEST(SettingsFileTest, VolumeStepsStopAtTheEndsAndEndTheMute) {

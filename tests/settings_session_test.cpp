@@ -9,19 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include "support/screens_fixtures.h"
 #include "support/test_game.h"
 
 namespace cw::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadText(const fs::path& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::ostringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
 
 void WriteText(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
@@ -97,7 +91,7 @@ TEST_F(SettingsSession, TheOptionsScreenChangesSettingsThatTheNextRunStartsWith)
   EXPECT_EQ(first["settings"]["mute"], true);
   EXPECT_EQ(first["settings"]["keys"]["fire"], "Space");
   EXPECT_EQ(first["settings"]["keys"]["up"], "Up");
-  std::string text = ReadText(file());
+  std::string text = ReadBytes(file());
   EXPECT_NE(text.find("music_volume = 90\n"), std::string::npos) << text;
   EXPECT_NE(text.find("mute = true\n"), std::string::npos) << text;
   EXPECT_NE(text.find("fire = Space\n"), std::string::npos) << text;
@@ -111,7 +105,7 @@ TEST_F(SettingsSession, TheOptionsScreenChangesSettingsThatTheNextRunStartsWith)
   ASSERT_EQ(space["focus"], "picCity_base");
   EXPECT_EQ(space["state"]["ShotsFired"], 1);
   EXPECT_EQ(Dump("ctrl.json")["state"]["ShotsFired"], 1);
-  EXPECT_EQ(ReadText(file()), text);  // nothing changed, nothing written
+  EXPECT_EQ(ReadBytes(file()), text);  // nothing changed, nothing written
 }
 
 TEST_F(SettingsSession, TheVolumeAndFullScreenKeysWorkAnywhereAndAreKept) {
@@ -122,7 +116,7 @@ TEST_F(SettingsSession, TheVolumeAndFullScreenKeysWorkAnywhereAndAreKept) {
   EXPECT_EQ(d["settings"]["music_volume"], 80);
   EXPECT_EQ(d["settings"]["mute"], true);
   EXPECT_EQ(d["settings"]["full_screen"], false);
-  EXPECT_NE(ReadText(file()).find("full_screen = false\n"), std::string::npos);
+  EXPECT_NE(ReadBytes(file()).find("full_screen = false\n"), std::string::npos);
 }
 
 TEST_F(SettingsSession, ADamagedFileCostsOnlyItsBadLinesAndIsKeptWhenReplaced) {
@@ -149,14 +143,14 @@ TEST_F(SettingsSession, ADamagedFileCostsOnlyItsBadLinesAndIsKeptWhenReplaced) {
   EXPECT_EQ(s["scaling"], "smooth");
   EXPECT_EQ(s["keys"]["fire"], "Ctrl");
   EXPECT_EQ(s["keys"]["up"], "W");
-  EXPECT_EQ(ReadText(file()), damaged);
+  EXPECT_EQ(ReadBytes(file()), damaged);
   EXPECT_FALSE(fs::exists(config() / "settings.ini.bak"));
 
   // A change replaces it, and the player's file stays beside the new one.
   r = Run("6100 key Minus\n6200 quit\n");
   ASSERT_EQ(r.status, 0) << r.out;
-  EXPECT_EQ(ReadText(config() / "settings.ini.bak"), damaged);
-  std::string now = ReadText(file());
+  EXPECT_EQ(ReadBytes(config() / "settings.ini.bak"), damaged);
+  std::string now = ReadBytes(file());
   EXPECT_NE(now.find("music_volume = 90\n"), std::string::npos) << now;
   EXPECT_NE(now.find("mute = false\n"), std::string::npos) << now;  // a volume key ends the mute
   EXPECT_NE(now.find("up = W\n"), std::string::npos) << now;
@@ -240,7 +234,7 @@ TEST_F(SettingsSession, ARecordingWithTheOptionsAndALostFocusReplaysTheSame) {
       {"--replay", recording.string(), "--data-dir", data.path().string(), "--config-dir", config().string()});
   ASSERT_EQ(r.status, 0) << r.out;
   EXPECT_EQ(Dump("replayed.json"), recorded);
-  EXPECT_EQ(ReadText(file()), "[keys]\nfire = Ctrl\n");  // a replay writes no settings
+  EXPECT_EQ(ReadBytes(file()), "[keys]\nfire = Ctrl\n");  // a replay writes no settings
 }
 
 TEST_F(SettingsSession, WithPausingOffTheGameGoesOnWithoutTheFocus) {
