@@ -9,12 +9,7 @@ bash tools/windows.sh
 # The web page, from the same pictures, maps and music.
 bash tools/web.sh --no-serve
 # The browser tests run Debian's chromium (driven from the machine's Node.js with playwright-core).
-if ! dpkg-query -W -f='${Status}' chromium 2>/dev/null | grep -q "install ok installed"; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends chromium
-fi
+bash tools/install_missing.sh chromium
 # They are registered when the native build knows where the page is.
 cmake -S . -B build -DCINDERWAKE_WEB_DIR="$PWD/build-web" >/dev/null
 cmake --build build -j2

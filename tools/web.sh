@@ -36,17 +36,7 @@ fi
 cmake --build build -j2 --target cinderwake_assets cinderwake_data
 
 # Debian's emscripten with its clang, lld and binaryen; python3 serves the page.
-missing=()
-for p in emscripten python3; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  say "installing ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash tools/install_missing.sh emscripten python3
 
 # CINDERWAKE_WEB_FAMILY names a ready prefix instead (a family built earlier).
 prefix=${CINDERWAKE_WEB_FAMILY:-$(bash tools/deps/build_family.sh emscripten | tail -1)}

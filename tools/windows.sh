@@ -18,20 +18,7 @@ started=$(date +%s)
 
 # What the zip and its tests need beyond the native build's packages (the family brings the compiler).
 packages=(zip unzip python3-pil googletest fonts-dejavu-core wine64 wine xvfb x11-utils xdotool imagemagick)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  say "installing ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  install() { DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2; }
-  if ! install; then
-    $sudo apt-get update -qq >&2
-    install
-  fi
-fi
+bash tools/install_missing.sh "${packages[@]}"
 
 # The native build's generated pictures, maps and music.
 if [ ! -f "$native/data/city.jpg" ] || [ ! -f "$native/generated/embedded/picStartUp_mirror.jpg" ]; then
