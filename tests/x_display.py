@@ -25,9 +25,9 @@ def mean_difference(a, b):
     return sum(ImageStat.Stat(diff).mean) / 3
 
 
-def start_xvfb(display, size):
+def start_xvfb(display, size, options=()):
     """Starts a virtual X screen of `size` and waits until it answers."""
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", f"{size[0]}x{size[1]}x24", "-nolisten", "tcp"],
+    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", f"{size[0]}x{size[1]}x24", "-nolisten", "tcp", *options],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     for _ in range(50):
         if subprocess.run(["xdpyinfo", "-display", display], capture_output=True).returncode == 0:

@@ -1,10 +1,14 @@
-"""Measures the real program in a window under a virtual X server: launch to the first frame, the CPU the
-game uses while it waits on the splash, the menu and in play, and its peak memory.
+"""Measures two programs side by side in a window under a virtual X server, alternating A, B, A, B so a
+busy machine weighs on both alike: launch to the first frame, the CPU the game uses while it rests on
+the splash, the menu and a story page and while playing, and its peak memory on the way from the splash
+through the menu and a new game into the city, into the hut and back out.
 
-    python3 tools/measure_real_window.py [--full-screen WxH] [build/cinderwake] [build/data]
+    python3 tools/measure_real_window.py [--full-screen WxH] [--rounds N] BEFORE BEFORE_DATA AFTER AFTER_DATA
 
-By default the game runs with --windowed on a 1024 x 768 screen; --full-screen WxH runs it full screen on a
-screen of that size (with a window manager to grant full screen), the picture scaled as the player sees it.
+Each program plays on a copy of its own data folder, with a saved game at the hut's door that the
+in-game menu loads. By default the game runs with --windowed on a 1024 x 768 screen; --full-screen WxH
+runs it full screen on a screen of that size (with a window manager to grant full screen), the picture
+scaled as the player sees it.
 
 Sound goes through SDL's disk driver, so the music is decoded as on a machine with a sound card. The
 numbers are the game process alone (the X server's own drawing is not counted).
@@ -16,27 +20,39 @@ import statistics
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
-from PIL import Image, ImageChops, ImageStat
+from PIL import Image
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests"))
+from x_display import mean_difference, start_xvfb  # noqa: E402
+from measure_common import (FIRE_EVERY, PLAY_END, PLAY_START, Table, add_program_arguments, alternate,  # noqa: E402
+                            path_script, programs)
 
 parser = argparse.ArgumentParser()
 parser.add_argument("--full-screen", metavar="WxH")
-parser.add_argument("program", nargs="?", default="build/cinderwake")
-parser.add_argument("data_dir", nargs="?", default="build/data")
+parser.add_argument("--rounds", type=int, default=2, help="whole runs of each program (default 2)")
+parser.add_argument("--launches", type=int, default=5, help="launches of each program timed (default 5)")
+add_program_arguments(parser)
 args = parser.parse_args()
-program, data_dir = args.program, args.data_dir
 screen = tuple(int(v) for v in args.full_screen.split("x")) if args.full_screen else (1024, 768)
 # Where the 800 x 600 picture lies in the window: full screen scales it by the largest whole factor.
 factor = max(1, min(screen[0] // 800, screen[1] // 600)) if args.full_screen else 1
 origin = ((screen[0] - 800 * factor) // 2, (screen[1] - 600 * factor) // 2) if args.full_screen else (0, 0)
-TICK = os.sysconf("SC_CLK_TCK")
 
 
-def cpu_seconds(pid):
-    with open(f"/proc/{pid}/stat") as f:
-        fields = f.read().rsplit(")", 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / TICK  # utime + stime
+def cpu_ns(pid):
+    """CPU time of each of the process's threads in ns (the audio and loader threads count too)."""
+    times = {}
+    task_dir = f"/proc/{pid}/task"
+    for tid in os.listdir(task_dir):
+        try:
+            with open(f"{task_dir}/{tid}/schedstat") as f:
+                times[tid] = int(f.read().split()[0])
+        except (FileNotFoundError, ProcessLookupError):
+            pass  # the thread ended meanwhile
+    return times
 
 
 def peak_memory_mib(pid):
@@ -48,116 +64,173 @@ def peak_memory_mib(pid):
 
 
 class Run:
-    def __init__(self, display, data, audio_file):
-        self.env = dict(os.environ, DISPLAY=display, SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=audio_file,
-                        CINDERWAKE_REPORT_FIRST_FRAME="1")
-        self.launched = time.time()
+    def __init__(self, display, program):
+        self.program = program
+        self.audio = os.path.join(program.work, "audio.raw")
+        self.env = dict(os.environ, DISPLAY=display, SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=self.audio,
+                        CINDERWAKE_REPORT_FIRST_FRAME="1", XDG_CONFIG_HOME=program.config)
+        self.first_frame = None
+        frame_seen = threading.Event()
         mode = [] if args.full_screen else ["--windowed"]
-        self.game = subprocess.Popen([program, *mode, "--data-dir", data], env=self.env,
+        self.launched = time.time()
+        self.game = subprocess.Popen([program.path, *mode, "--data-dir", program.data], env=self.env,
                                      stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
 
-    def first_frame_ms(self):
-        for line in self.game.stderr:
-            if line.startswith("cinderwake: first frame at "):
-                return int(line.split()[-2]) - self.launched * 1000
-        raise RuntimeError("the game ended before its first frame")
+        def read_errors():  # read to the end, so the game never blocks on a full pipe
+            for line in self.game.stderr:
+                if line.startswith("cinderwake: first frame at ") and self.first_frame is None:
+                    self.first_frame = int(line.split()[-2]) - self.launched * 1000
+                    frame_seen.set()
+            frame_seen.set()
 
-    def xdotool(self, *args):
-        return subprocess.run(["xdotool", *args], env=self.env, check=True, capture_output=True,
+        threading.Thread(target=read_errors, daemon=True).start()
+        self.frame_seen = frame_seen
+
+    def first_frame_ms(self):
+        self.frame_seen.wait(30)
+        if self.first_frame is None:
+            raise RuntimeError(f"{self.program.path} ended or hung before its first frame")
+        return self.first_frame
+
+    def xdotool(self, *words):
+        return subprocess.run(["xdotool", *words], env=self.env, check=True, capture_output=True,
                               text=True, timeout=20).stdout
 
-    def wait_for(self, window, expected, seconds=20):
-        """Waits until the window shows the headless twin's picture `expected`."""
+    def wait_for(self, window, name, seconds=20):
+        """Waits until the window shows the headless twin's picture NAME.png."""
+        expected = Image.open(os.path.join(self.program.work, "twin", name + ".png"))
+        shot = os.path.join(self.program.work, "window.png")
         deadline = time.time() + seconds
         while True:
-            shot = os.path.join(os.path.dirname(expected), "window.png")
             subprocess.run(["import", "-display", self.env["DISPLAY"], "-window", window, shot], check=True)
             picture = Image.open(shot).convert("RGB").crop(
                 (origin[0], origin[1], origin[0] + 800 * factor, origin[1] + 600 * factor)).resize((800, 600))
-            diff = ImageChops.difference(picture, Image.open(expected).convert("RGB"))
-            if sum(ImageStat.Stat(diff).mean) / 3 < 4:
+            if mean_difference(picture, expected) < 4:
                 return
             if time.time() > deadline:
-                raise RuntimeError(f"the window never showed {os.path.basename(expected)}")
+                raise RuntimeError(f"{self.program.label}: the window never showed {name} (last picture: {shot})")
             time.sleep(0.2)
 
     def point(self, x, y):
         """Window coordinates of a picture pixel."""
         return str(origin[0] + factor * x), str(origin[1] + factor * y)
 
-    def cpu_share(self, seconds):
-        before, t0 = cpu_seconds(self.game.pid), time.time()
-        time.sleep(seconds)
-        return (cpu_seconds(self.game.pid) - before) / (time.time() - t0)
+    def cpu_share(self, seconds, every=None, action=None):
+        """Share of a core over `seconds`, doing `action` every `every` seconds meanwhile."""
+        before, t0 = cpu_ns(self.game.pid), time.time()
+        while time.time() - t0 < seconds:
+            if action:
+                action()
+            time.sleep(min(every or seconds, max(0.0, seconds - (time.time() - t0))))
+        after, t1 = cpu_ns(self.game.pid), time.time()
+        return sum(ns - before.get(tid, 0) for tid, ns in after.items()) / 1e9 / (t1 - t0)
 
     def stop(self):
         peak = peak_memory_mib(self.game.pid)
         self.game.terminate()
         self.game.wait(10)
+        if os.path.exists(self.audio):
+            os.remove(self.audio)
         return peak
+
+
+ROWS = {
+    "launch to first splash frame": "{:.0f} ms",
+    "CPU, splash holding": "{:.1f}% core",
+    "CPU, main menu": "{:.1f}% core",
+    "CPU, story page": "{:.1f}% core",
+    "CPU, playing (walk, fire)": "{:.1f}% core",
+    "peak memory (VmHWM)": "{:.1f} MiB",
+}
+
+
+def whole_run(display, p, table):
+    """Splash, menu, new game, the city, the hut and back, with the CPU at each rest and in play."""
+    r = Run(display, p)
+    try:
+        r.first_frame_ms()
+        window = r.xdotool("search", "--sync", "--onlyvisible", "--name", "^Cinderwake$").split()[0]
+        time.sleep(1.5)  # the splash has opened out and holds until 5 s
+        table.add("CPU, splash holding", p, 100 * r.cpu_share(3))
+        r.xdotool("mousemove", "--window", window, *r.point(5, 5))
+        r.wait_for(window, "menu")
+        table.add("CPU, main menu", p, 100 * r.cpu_share(5))
+        for key in ("Down", "Down", "Return"):
+            r.xdotool("key", "--window", window, key)
+        r.wait_for(window, "story")
+        table.add("CPU, story page", p, 100 * r.cpu_share(5))
+        r.xdotool("key", "--window", window, "space")  # closes the opening story
+        r.wait_for(window, "abilities")
+        r.xdotool("mousemove", "--window", window, *r.point(392, 516), "click", "1")  # OK on the abilities screen
+        time.sleep(0.5)
+        # Walk in a circle and fire a shot per press: enemies come, shots fly.
+        r.xdotool("keydown", "--window", window, "Up", "Left")
+        table.add("CPU, playing (walk, fire)", p, 100 * r.cpu_share(
+            (PLAY_END - PLAY_START) / 1000, FIRE_EVERY / 1000, lambda: r.xdotool("key", "--window", window, "ctrl")))
+        r.xdotool("keyup", "--window", window, "Up", "Left")
+        # The in-game menu's Load game puts the player at the hut's door; up into the hut, down out again.
+        r.xdotool("mousemove", "--window", window, *r.point(740, 50), "click", "1")
+        time.sleep(0.3)
+        for key in ("Down", "Down", "Return"):
+            r.xdotool("key", "--window", window, key)
+        r.wait_for(window, "loaded")
+        r.xdotool("keydown", "--window", window, "Up")
+        r.wait_for(window, "hut")
+        r.xdotool("keyup", "--window", window, "Up")
+        r.xdotool("keydown", "--window", window, "Down")
+        r.wait_for(window, "back")
+        r.xdotool("keyup", "--window", window, "Down")
+    finally:
+        peak = r.stop()
+    table.add("peak memory (VmHWM)", p, peak)
 
 
 def main():
     work = tempfile.mkdtemp(prefix="cinderwake-measure-")
-    data = os.path.join(work, "data")
-    shutil.copytree(data_dir, data)
-    # The headless twin's pictures of the screens the run waits for.
-    script = os.path.join(work, "script.txt")
-    with open(script, "w") as f:
-        f.write(f"5100 screenshot {work}/menu.png\n5100 mouse move 5 5\n5200 key Down\n5300 key Down\n"
-                f"5400 key Enter\n9500 screenshot {work}/story.png\n9500 key Space\n"
-                f"15500 screenshot {work}/abilities.png\n")
-    subprocess.run([program, "--headless", "--script", script, "--data-dir", data], check=True)
+    both = programs(args, work)
+    # Each program's headless twin draws the pictures its window must show on the way.
+    for p in both:
+        twin = os.path.join(p.work, "twin")
+        os.makedirs(twin)
+        script = os.path.join(twin, "script.txt")
+        with open(script, "w") as f:
+            f.write(path_script(twin))
+        subprocess.run([p.path, "--headless", "--script", script, "--data-dir", p.data], check=True,
+                       stdout=subprocess.DEVNULL, env=dict(os.environ, XDG_CONFIG_HOME=p.config))
     display = f":{150 + os.getpid() % 50}"
-    xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", f"{screen[0]}x{screen[1]}x24", "-nolisten", "tcp"],
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    # No auto-repeat: a held key is one press, as in the headless twin, so a player who changes
+    # location stops there instead of walking on.
+    xvfb = start_xvfb(display, screen, ["-ardelay", "60000"])
     wm = None
+    table = Table(both)
+    ok = False
     try:
-        for _ in range(50):
-            if subprocess.run(["xdpyinfo", "-display", display], capture_output=True).returncode == 0:
-                break
-            time.sleep(0.1)
         if args.full_screen:
             wm = subprocess.Popen(["openbox", "--sm-disable"], env=dict(os.environ, DISPLAY=display),
                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             time.sleep(1.0)
-
-        launches = []
-        for i in range(5):
-            r = Run(display, data, os.path.join(work, f"audio{i}.raw"))
-            launches.append(r.first_frame_ms())
+        for _, p in alternate(both, args.launches):
+            r = Run(display, p)
+            table.add("launch to first splash frame", p, r.first_frame_ms())
             r.stop()
-        print(f"launch to first frame: median {statistics.median(launches):.0f} ms "
-              f"(runs: {', '.join(f'{v:.0f}' for v in launches)})")
-
-        r = Run(display, data, os.path.join(work, "audio.raw"))
-        r.first_frame_ms()
-        window = r.xdotool("search", "--sync", "--onlyvisible", "--name", "^Cinderwake$").split()[0]
-        time.sleep(1.5)  # the splash has opened out and holds
-        print(f"splash hold: {100 * r.cpu_share(3):.1f}% of a core")
-        r.xdotool("mousemove", "--window", window, *r.point(5, 5))
-        r.wait_for(window, f"{work}/menu.png")
-        print(f"main menu: {100 * r.cpu_share(5):.1f}% of a core")
-        for key in ("Down", "Down", "Return"):
-            r.xdotool("key", "--window", window, key)
-        r.wait_for(window, f"{work}/story.png")
-        r.xdotool("key", "--window", window, "space")  # closes the opening story
-        r.wait_for(window, f"{work}/abilities.png")
-        r.xdotool("mousemove", "--window", window, *r.point(392, 516), "click", "1")  # OK on the abilities screen
-        time.sleep(0.5)
-        # Walk and fire: the city scrolls, enemies come, shots fly.
-        r.xdotool("keydown", "--window", window, "Up")
-        r.xdotool("keydown", "--window", window, "ctrl")
-        print(f"playing (walking, firing): {100 * r.cpu_share(10):.1f}% of a core")
-        r.xdotool("keyup", "--window", window, "Up", "ctrl")
-        print(f"peak memory: {r.stop():.1f} MiB")
+        for i, p in alternate(both, args.rounds):
+            print(f"round {i + 1}: {p.label}", file=sys.stderr)
+            whole_run(display, p, table)
+        ok = True
     finally:
         if wm:
             wm.terminate()
             wm.wait(10)
         xvfb.terminate()
         xvfb.wait(10)
-        shutil.rmtree(work, ignore_errors=True)
+        if ok:
+            shutil.rmtree(work, ignore_errors=True)
+        else:
+            print(f"kept for a look: {work}", file=sys.stderr)
+    mode = f"full screen {args.full_screen}" if args.full_screen else "windowed, 1024 x 768 screen"
+    print(f"real window, {mode}: medians of {args.launches} launches and {args.rounds} whole runs each, "
+          "alternating")
+    table.print(ROWS)
 
 
 main()
