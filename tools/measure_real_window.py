@@ -67,6 +67,7 @@ class Run:
     def __init__(self, display, program):
         self.program = program
         self.audio = os.path.join(program.work, "audio.raw")
+        self.shot = os.path.join(program.work, "window.png")
         self.env = dict(os.environ, DISPLAY=display, SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=self.audio,
                         CINDERWAKE_REPORT_FIRST_FRAME="1", XDG_CONFIG_HOME=program.config)
         self.first_frame = None
@@ -96,19 +97,19 @@ class Run:
         return subprocess.run(["xdotool", *words], env=self.env, check=True, capture_output=True,
                               text=True, timeout=20).stdout
 
-    def wait_for(self, window, name, seconds=20):
-        """Waits until the window shows the headless twin's picture NAME.png."""
+    def shows(self, window, name):
+        """Whether the window shows the headless twin's picture NAME.png."""
         expected = Image.open(os.path.join(self.program.work, "twin", name + ".png"))
-        shot = os.path.join(self.program.work, "window.png")
+        subprocess.run(["import", "-display", self.env["DISPLAY"], "-window", window, self.shot], check=True)
+        picture = Image.open(self.shot).convert("RGB").crop(
+            (origin[0], origin[1], origin[0] + 800 * factor, origin[1] + 600 * factor)).resize((800, 600))
+        return mean_difference(picture, expected) < 4
+
+    def wait_for(self, window, name, seconds=20):
         deadline = time.time() + seconds
-        while True:
-            subprocess.run(["import", "-display", self.env["DISPLAY"], "-window", window, shot], check=True)
-            picture = Image.open(shot).convert("RGB").crop(
-                (origin[0], origin[1], origin[0] + 800 * factor, origin[1] + 600 * factor)).resize((800, 600))
-            if mean_difference(picture, expected) < 4:
-                return
+        while not self.shows(window, name):
             if time.time() > deadline:
-                raise RuntimeError(f"{self.program.label}: the window never showed {name} (last picture: {shot})")
+                raise RuntimeError(f"{self.program.label}: the window never showed {name} (last picture: {self.shot})")
             time.sleep(0.2)
 
     def point(self, x, y):
@@ -161,8 +162,14 @@ def whole_run(display, p, table):
         table.add("CPU, story page", p, 100 * r.cpu_share(5))
         r.xdotool("key", "--window", window, "space")  # closes the opening story
         r.wait_for(window, "abilities")
-        r.xdotool("mousemove", "--window", window, *r.point(392, 516), "click", "1")  # OK on the abilities screen
-        time.sleep(0.5)
+        # OK on the abilities screen; a click that comes while the screen still settles may go unseen.
+        for _ in range(10):
+            r.xdotool("mousemove", "--window", window, *r.point(392, 516), "click", "1")
+            time.sleep(0.5)
+            if not r.shows(window, "abilities"):
+                break
+        else:
+            raise RuntimeError(f"{p.label}: the abilities screen does not close")
         # Walk in a circle and fire a shot per press: enemies come, shots fly.
         r.xdotool("keydown", "--window", window, "Up", "Left")
         table.add("CPU, playing (walk, fire)", p, 100 * r.cpu_share(
@@ -170,7 +177,7 @@ def whole_run(display, p, table):
         r.xdotool("keyup", "--window", window, "Up", "Left")
         # The in-game menu's Load game puts the player at the hut's door; up into the hut, down out again.
         r.xdotool("mousemove", "--window", window, *r.point(740, 50), "click", "1")
-        time.sleep(0.3)
+        time.sleep(0.5)
         for key in ("Down", "Down", "Return"):
             r.xdotool("key", "--window", window, key)
         r.wait_for(window, "loaded")
