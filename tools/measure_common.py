@@ -47,13 +47,16 @@ PATH = sorted([
 ], key=lambda line: line[0])
 
 
-def path_script(pictures=None):
-    """The path as a headless script; with `pictures`, a folder, it also writes NAME.png there."""
+def path_script(pictures=None, dumps=None):
+    """The path as a headless script; with `pictures` or `dumps`, folders, it writes NAME.png or
+    NAME.json there at the named moments."""
     lines = []
     for t, command, name in PATH:
         if command == "screenshot":
             if pictures:
                 lines.append(f"{t} screenshot {os.path.join(pictures, name + '.png')}")
+            if dumps:
+                lines.append(f"{t} dump {os.path.join(dumps, name + '.json')}")
         else:
             lines.append(f"{t} {command}")
     return "\n".join(lines) + "\n"
@@ -73,6 +76,7 @@ class Program:
         # settings are never touched.
         self.config = os.path.join(self.work, "config")
         os.makedirs(self.config)
+        self.env = dict(os.environ, XDG_CONFIG_HOME=self.config)
 
 
 def add_program_arguments(parser):

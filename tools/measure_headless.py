@@ -40,6 +40,18 @@ def run_measured(command, cwd, env):
     return seconds, usage
 
 
+def recording(p):
+    return os.path.join(p.work, "session.txt")
+
+
+def path(p):
+    return os.path.join(p.work, "path.txt")
+
+
+def end_dump(p):
+    return os.path.join(p.work, "end.json")
+
+
 ROWS = {
     "replay speed, game s per real s": "{:.1f}x",
     "replay speed, game s per CPU s": "{:.1f}x",
@@ -61,35 +73,40 @@ def main():
         with open(os.path.join(played, "script.txt")) as f:
             script_lines = f.read().splitlines()
         end_ms = max(int(line.split()[0]) for line in script_lines if line and not line.startswith("#"))
-        path = os.path.join(work, "path.txt")
-        with open(path, "w") as f:
-            f.write(path_script())
         for p in both:
-            p.env = dict(os.environ, XDG_CONFIG_HOME=p.config)
-            p.recording = os.path.join(p.work, "session.txt")
             # The autopilot's script names its dump relative to the folder it runs in.
             subprocess.run([p.path, "--headless", "--script", os.path.join(played, "script.txt"), "--seed", "1",
-                            "--data-dir", p.data, "--record", p.recording], cwd=p.work, env=p.env, check=True,
-                           stdout=subprocess.DEVNULL)
-            p.end_dump = os.path.join(p.work, "end.json")
+                            "--data-dir", p.data, "--save-dir", os.path.join(p.work, "recorded_saves"), "--record",
+                            recording(p)], cwd=p.work, env=p.env, check=True, stdout=subprocess.DEVNULL)
+            # The path to the hut and back, with the state where the hut should be and after it.
+            with open(path(p), "w") as f:
+                f.write(path_script(dumps=p.work))
             with open(os.path.join(p.work, "end.txt"), "w") as f:
-                f.write(f"{end_ms} dump {p.end_dump}\n")
+                f.write(f"{end_ms} dump {end_dump(p)}\n")
 
         table = Table(both)
         for i, p in alternate(both, args.runs):
             print(f"run {i + 1}: {p.label}", file=sys.stderr)
             saves = os.path.join(p.work, f"saves{i}")
-            seconds, usage = run_measured([p.path, "--headless", "--replay", p.recording, "--script",
+            seconds, usage = run_measured([p.path, "--headless", "--replay", recording(p), "--script",
                                            os.path.join(p.work, "end.txt"), "--data-dir", p.data, "--save-dir",
                                            saves], p.work, p.env)
             table.add("replay speed, game s per real s", p, end_ms / 1000 / seconds)
             table.add("replay speed, game s per CPU s", p, end_ms / 1000 / (usage.ru_utime + usage.ru_stime))
             table.add("peak memory, whole game replayed", p, usage.ru_maxrss / 1024)
         for i, p in alternate(both, args.runs):
-            _, usage = run_measured([p.path, "--headless", "--script", path, "--data-dir", p.data], p.work, p.env)
+            _, usage = run_measured([p.path, "--headless", "--script", path(p), "--data-dir", p.data], p.work,
+                                    p.env)
+            for moment, location in (("hut", "hut"), ("back", "city")):
+                with open(os.path.join(p.work, moment + ".json")) as f:
+                    if json.load(f)["state"]["GamePhase"] != location:
+                        raise RuntimeError(f"{p.label}: the path is not in the {location} at the moment '{moment}'")
             table.add("peak memory, path to the hut and back", p, usage.ru_maxrss / 1024)
 
-        ends = [json.load(open(p.end_dump)) for p in both]
+        ends = []
+        for p in both:
+            with open(end_dump(p)) as f:
+                ends.append(json.load(f))
         ok = True
     finally:
         if ok:

@@ -16,7 +16,6 @@ numbers are the game process alone (the X server's own drawing is not counted).
 import argparse
 import os
 import shutil
-import statistics
 import subprocess
 import sys
 import tempfile
@@ -68,8 +67,8 @@ class Run:
         self.program = program
         self.audio = os.path.join(program.work, "audio.raw")
         self.shot = os.path.join(program.work, "window.png")
-        self.env = dict(os.environ, DISPLAY=display, SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=self.audio,
-                        CINDERWAKE_REPORT_FIRST_FRAME="1", XDG_CONFIG_HOME=program.config)
+        self.env = dict(program.env, DISPLAY=display, SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=self.audio,
+                        CINDERWAKE_REPORT_FIRST_FRAME="1")
         self.first_frame = None
         frame_seen = threading.Event()
         mode = [] if args.full_screen else ["--windowed"]
@@ -203,7 +202,7 @@ def main():
         with open(script, "w") as f:
             f.write(path_script(twin))
         subprocess.run([p.path, "--headless", "--script", script, "--data-dir", p.data], check=True,
-                       stdout=subprocess.DEVNULL, env=dict(os.environ, XDG_CONFIG_HOME=p.config))
+                       stdout=subprocess.DEVNULL, env=p.env)
     display = f":{150 + os.getpid() % 50}"
     # No auto-repeat: a held key is one press, as in the headless twin, so a player who changes
     # location stops there instead of walking on.
