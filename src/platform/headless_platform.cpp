@@ -98,19 +98,6 @@ uint64_t HeadlessPlatform::RandomSeed() {
   return seed_ * 0x9E3779B97F4A7C15ull + uint64_t(now_);
 }
 
-std::optional<Surface> HeadlessPlatform::DecodePicture(const std::string& path) {
-  std::error_code ec;
-  auto size = std::filesystem::file_size(PathFromUtf8(path), ec);
-  if (ec) return std::nullopt;
-  auto changed = std::filesystem::last_write_time(PathFromUtf8(path), ec).time_since_epoch().count();
-  if (ec) return std::nullopt;
-  auto key = std::make_tuple(path, size, int64_t(changed));
-  if (auto it = decoded_.find(key); it != decoded_.end()) return it->second;
-  auto pic = media_.DecodePicture(path);
-  if (pic && decoded_.size() < 64) decoded_.emplace(key, *pic);
-  return pic;
-}
-
 void HeadlessPlatform::PlayMusic() { music_playing_ = !music_file_.empty() && LooksLikeMp3(music_file_); }
 
 }  // namespace cw

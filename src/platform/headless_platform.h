@@ -4,9 +4,7 @@
 // game's session and media, and takes the player's settings without anything to apply them to.
 #include <deque>
 #include <functional>
-#include <map>
 #include <memory>
-#include <tuple>
 #include <vector>
 
 #include "platform/headless_script.h"
@@ -48,7 +46,8 @@ class HeadlessPlatform : public Session, public Media, public Presentation {
   std::string MusicFile() const override { return music_file_; }
   bool MusicPlaying() const override { return music_playing_; }
 
-  std::optional<Surface> DecodePicture(const std::string& path) override;
+  // Not kept between loads: a location and its mask were 30 MB held twice, for a decode of a few ms.
+  std::optional<Surface> DecodePicture(const std::string& path) override { return media_.DecodePicture(path); }
   std::optional<Surface> DecodePicture(const void* data, size_t size) override {
     return media_.DecodePicture(data, size);
   }
@@ -69,8 +68,6 @@ class HeadlessPlatform : public Session, public Media, public Presentation {
   bool InputDue() const { return !inputs_.empty() && inputs_.front().time <= now_; }
 
   SdlMedia media_;
-  // Decoded data files by path, size and time of change: headless runs load the same locations often.
-  std::map<std::tuple<std::string, uintmax_t, int64_t>, Surface> decoded_;
   int64_t now_ = 0;
   uint64_t seed_;
   std::deque<ScriptCommand> inputs_;
