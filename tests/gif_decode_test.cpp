@@ -81,6 +81,14 @@ TEST(GifDecodeTest, ASmallFrameCodeByCodeAndDamagedOnes) {
   EXPECT_EQ(whole->height, 2);
   EXPECT_EQ(whole->pixels, (decltype(whole->pixels){black, red, red, red, red, black}));
 
+  // The same frame as palette indices, the table as the file gives it.
+  auto indexed = DecodeGifIndexed(gif(data).data(), gif(data).size());
+  ASSERT_TRUE(indexed.has_value());
+  EXPECT_EQ(indexed->indices, (decltype(indexed->indices){0, 1, 1, 1, 1, 0}));
+  EXPECT_EQ(indexed->palette[1], red);
+  EXPECT_EQ(indexed->palette[3], Rgb(0, 0, 255));
+  EXPECT_EQ(indexed->palette[4], 0u);
+
   // Data that stops after three pixels: the rest keeps colour 0.
   std::string cut = pack({{4, 3}, {0, 3}, {1, 3}});
   auto part = DecodeGif(gif(cut).data(), gif(cut).size());

@@ -267,9 +267,10 @@ int RunProgram(int argc, char** argv) {
       window = std::make_unique<BrowserSession>(options, Bytes("font_regular.ttf"), Bytes("font_bold.ttf"));
 #else
       // The start-up loads the city before the splash can show: decode it while the window opens.
-      if (const LocationInfo* city = FindLocation("city"))
-        for (std::string_view file : {city->picture, city->mask})
-          options.read_ahead.push_back(Utf8Path(data_dir / std::string(file)));
+      if (const LocationInfo* city = FindLocation("city")) {
+        options.read_ahead.push_back(Utf8Path(data_dir / std::string(city->picture)));
+        options.read_ahead_indexed.push_back(Utf8Path(data_dir / std::string(city->mask)));
+      }
       window = std::make_unique<SdlPlatform>(options, Bytes("font_regular.ttf"), Bytes("font_bold.ttf"));
 #endif
       base = window.get();

@@ -47,7 +47,7 @@ void Form_Load(Game& g) {
 
   const LocationInfo& start = *FindLocation(world.start.location);
   g.LoadPicture(g.e.picHelp_city_base, start.picture);
-  g.LoadPicture(g.e.picHelp_city_collid, start.mask);
+  g.LoadMask(g.e.picHelp_city_collid, start.mask);
 
   // Centred in single precision, as the window computes its layout.
   for (Element* screen : {g.e.picRPG, g.e.picCred, g.e.picRIP, g.e.picInGame}) {

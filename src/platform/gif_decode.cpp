@@ -68,7 +68,7 @@ bool LooksLikeGif(const void* data, size_t size) {
   return data && size >= 6 && (std::memcmp(data, "GIF87a", 6) == 0 || std::memcmp(data, "GIF89a", 6) == 0);
 }
 
-std::optional<Surface> DecodeGif(const void* data, size_t size) {
+std::optional<IndexedSurface> DecodeGifIndexed(const void* data, size_t size) {
   const auto* b = static_cast<const uint8_t*>(data);
   if (!LooksLikeGif(data, size) || size < 13) return std::nullopt;
   auto u16 = [b](size_t at) { return int(b[at]) | int(b[at + 1]) << 8; };
@@ -99,7 +99,8 @@ std::optional<Surface> DecodeGif(const void* data, size_t size) {
   }
   if (at >= size) return std::nullopt;
   const int min_bits = b[at++];
-  Surface out(width, height, (*colours)[0]);
+  IndexedSurface out(width, height);  // index 0 wherever the data does not reach
+  out.palette = *colours;
   if (min_bits < 2 || min_bits > 8) return out;
 
   // LZW: each code names a string of palette indices, kept as a prefix code plus a last index.
@@ -114,7 +115,7 @@ std::optional<Surface> DecodeGif(const void* data, size_t size) {
   int x = 0, row = 0;
   auto put = [&](uint8_t index) {
     if (row >= height) return;
-    out.Row(rows.Row(row))[x] = (*colours)[index];
+    out.Row(rows.Row(row))[x] = index;
     if (++x == width) x = 0, ++row;
   };
   while (row < height) {
@@ -157,6 +158,12 @@ std::optional<Surface> DecodeGif(const void* data, size_t size) {
     previous = code;
   }
   return out;
+}
+
+std::optional<Surface> DecodeGif(const void* data, size_t size) {
+  auto indexed = DecodeGifIndexed(data, size);
+  if (!indexed) return std::nullopt;
+  return ToSurface(*indexed);
 }
 
 }  // namespace cw

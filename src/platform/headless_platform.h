@@ -51,6 +51,7 @@ class HeadlessPlatform : public Session, public Media, public Presentation {
   std::optional<Surface> DecodePicture(const void* data, size_t size) override {
     return media_.DecodePicture(data, size);
   }
+  std::optional<IndexedSurface> DecodeIndexed(const std::string& path) override { return media_.DecodeIndexed(path); }
   TextMask RenderText(const std::string& line, double points, bool bold) override {
     return media_.RenderText(line, points, bold);
   }

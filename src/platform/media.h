@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/indexed_surface.h"
 #include "platform/surface.h"
 
 namespace cw {
@@ -27,6 +28,9 @@ class Media {
   // Decodes a JPEG, GIF, BMP or PNG file or memory block into a 32-bit buffer.
   virtual std::optional<Surface> DecodePicture(const std::string& path) = 0;
   virtual std::optional<Surface> DecodePicture(const void* data, size_t size) = 0;
+  // The same pictures into palette indices, for pictures of exact colours such as collision masks;
+  // none also when the picture has more colours than a palette holds.
+  virtual std::optional<IndexedSurface> DecodeIndexed(const std::string& path) = 0;
   // Renders one line of text.
   virtual TextMask RenderText(const std::string& line, double point_size, bool bold) = 0;
   // Writes an 800 x 600 picture as PNG; false on failure.

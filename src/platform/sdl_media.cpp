@@ -88,12 +88,37 @@ std::optional<Surface> SdlMedia::ToSurface(SDL_Surface* decoded) {
   return out;
 }
 
-std::optional<Surface> SdlMedia::DecodePicture(const std::string& path) {
+namespace {
+
+std::optional<std::vector<char>> ReadFileBytes(const std::string& path) {
   std::ifstream file(PathFromUtf8(path), std::ios::binary);
   if (!file) return std::nullopt;
   std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   if (file.bad()) return std::nullopt;
-  return DecodePicture(bytes.data(), bytes.size());
+  return bytes;
+}
+
+}  // namespace
+
+std::optional<Surface> SdlMedia::DecodePicture(const std::string& path) {
+  auto bytes = ReadFileBytes(path);
+  if (!bytes) return std::nullopt;
+  return DecodePicture(bytes->data(), bytes->size());
+}
+
+std::optional<IndexedSurface> SdlMedia::DecodeIndexed(const std::string& path) {
+  auto bytes = ReadFileBytes(path);
+  if (!bytes) return std::nullopt;
+  return DecodeIndexed(bytes->data(), bytes->size());
+}
+
+std::optional<IndexedSurface> SdlMedia::DecodeIndexed(const void* data, size_t size) {
+  // A GIF is indices already; anything else goes through 32 bits and is indexed if it can be.
+  if (data && size > 0 && size <= size_t(INT32_MAX) && DeclaredSizeWithinLimit(data, size) && LooksLikeGif(data, size))
+    return DecodeGifIndexed(data, size);
+  auto picture = DecodePicture(data, size);
+  if (!picture) return std::nullopt;
+  return ToIndexed(*picture);
 }
 
 std::optional<Surface> SdlMedia::DecodePicture(const void* data, size_t size) {

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/indexed_surface.h"
 #include "platform/media.h"
 #include "platform/surface.h"
 
@@ -28,6 +29,8 @@ class SdlMedia {
 
   std::optional<Surface> DecodePicture(const std::string& path);
   std::optional<Surface> DecodePicture(const void* data, size_t size);
+  std::optional<IndexedSurface> DecodeIndexed(const std::string& path);
+  std::optional<IndexedSurface> DecodeIndexed(const void* data, size_t size);
   // Coverage of one line; the text is Latin-1.
   TextMask RenderText(const std::string& line, double point_size, bool bold);
   bool SavePng(const Surface& frame, const std::string& path);

@@ -123,6 +123,8 @@ SdlPlatform::SdlPlatform(Options options, std::vector<uint8_t> regular_ttf, std:
     : media_(std::move(regular_ttf), std::move(bold_ttf)), in_page_(options.in_page) {
   for (const std::string& path : options.read_ahead)
     read_ahead_.Start(path, [this](const std::string& p) { return media_.DecodePicture(p); });
+  for (const std::string& path : options.read_ahead_indexed)
+    read_ahead_indexed_.Start(path, [this](const std::string& p) { return media_.DecodeIndexed(p); });
   SDL_SetHint(SDL_HINT_APP_NAME, "Cinderwake");  // how the sound server lists us
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) throw SdlError("Cannot start the video system");
   try {
@@ -523,6 +525,11 @@ std::optional<Surface> SdlPlatform::DecodePicture(const std::string& path) {
 
 std::optional<Surface> SdlPlatform::DecodePicture(const void* data, size_t size) {
   return media_.DecodePicture(data, size);
+}
+
+std::optional<IndexedSurface> SdlPlatform::DecodeIndexed(const std::string& path) {
+  if (auto picture = read_ahead_indexed_.Take(path)) return std::move(*picture);
+  return media_.DecodeIndexed(path);
 }
 
 TextMask SdlPlatform::RenderText(const std::string& line, double point_size, bool bold) {

@@ -40,6 +40,7 @@ class SdlPlatform : public Session, public Media, public Presentation {
     bool audio = true;  // false never opens the audio device
     // Picture files the game will load first: decoded on a second thread while the window opens.
     std::vector<std::string> read_ahead;
+    std::vector<std::string> read_ahead_indexed;  // the same for masks (DecodeIndexed)
     // The canvas of a web page: 800 x 600, neither resizable nor full screen (the page scales it).
     bool in_page = false;
   };
@@ -64,6 +65,7 @@ class SdlPlatform : public Session, public Media, public Presentation {
 
   std::optional<Surface> DecodePicture(const std::string& path) override;
   std::optional<Surface> DecodePicture(const void* data, size_t size) override;
+  std::optional<IndexedSurface> DecodeIndexed(const std::string& path) override;
   TextMask RenderText(const std::string& line, double point_size, bool bold) override;
   bool SavePng(const Surface& frame, const std::string& path) override;
 
@@ -96,7 +98,8 @@ class SdlPlatform : public Session, public Media, public Presentation {
   void ExpireNote();
 
   SdlMedia media_;
-  PictureReadAhead read_ahead_;
+  PictureReadAhead<Surface> read_ahead_;
+  PictureReadAhead<IndexedSurface> read_ahead_indexed_;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;

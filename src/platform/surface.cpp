@@ -5,7 +5,7 @@
 
 namespace cw {
 
-void Blit(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int sx, int sy) {
+bool ClipCopy(int& dx, int& dy, int& w, int& h, int& sx, int& sy, int src_w, int src_h, int dst_w, int dst_h) {
   // Clip against the source, then the destination, moving both corners together.
   if (sx < 0) {
     dx -= sx;
@@ -27,9 +27,13 @@ void Blit(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int sx
     h += dy;
     dy = 0;
   }
-  w = std::min({w, src.width - sx, dst.width - dx});
-  h = std::min({h, src.height - sy, dst.height - dy});
-  if (w <= 0 || h <= 0) return;
+  w = std::min({w, src_w - sx, dst_w - dx});
+  h = std::min({h, src_h - sy, dst_h - dy});
+  return w > 0 && h > 0;
+}
+
+void Blit(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int sx, int sy) {
+  if (!ClipCopy(dx, dy, w, h, sx, sy, src.width, src.height, dst.width, dst.height)) return;
   if (&dst == &src && dy > sy) {
     for (int y = h - 1; y >= 0; --y) std::memmove(dst.Row(dy + y) + dx, src.Row(sy + y) + sx, size_t(w) * 4);
     return;

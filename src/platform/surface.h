@@ -72,6 +72,9 @@ struct Surface {
   bool Empty() const { return width == 0 || height == 0; }
 };
 
+// Clips a w x h copy from (sx, sy) of a src_w x src_h buffer to (dx, dy) of a dst_w x dst_h one, moving
+// both corners together; false when nothing is left to copy.
+bool ClipCopy(int& dx, int& dy, int& w, int& h, int& sx, int& sy, int src_w, int src_h, int dst_w, int dst_h);
 // Plain copy of a w x h rectangle, clipped to both buffers (the only raster operation the game uses).
 void Blit(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int sx, int sy);
 

@@ -40,6 +40,13 @@ Game::Game(Session& s, Media& m, std::filesystem::path dir, const Settings* play
   };
 }
 
+void Game::LoadMask(Element* el, const std::string& file_name) {
+  // More colours than a palette holds, or no picture at all: loaded as any other picture.
+  auto mask = media.DecodeIndexed(DataFile(file_name));
+  if (!mask) return LoadPicture(el, file_name);
+  el->SetPicture(std::move(*mask));
+}
+
 void Game::LoadPicture(Element* el, const std::string& file_name) {
   std::string path = DataFile(file_name);
   auto pic = media.DecodePicture(path);

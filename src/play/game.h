@@ -48,6 +48,8 @@ class Game : public GameState {
   std::string DataFile(const std::string& name) const { return Utf8Path(data_dir / name); }
   // Loads a picture file of the data folder into a surface; faults when it can't be read.
   void LoadPicture(Element* el, const std::string& file_name);
+  // The same for a collision mask, kept at 8 bits when its colours fit a palette.
+  void LoadMask(Element* el, const std::string& file_name);
 };
 
 }  // namespace cw

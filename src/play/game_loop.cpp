@@ -23,7 +23,7 @@ void DrawLocation(Game& g) {
   const Element& mask = *g.e.picHelp_city_collid;
   int x = CInt(g.helpXCity), y = CInt(g.helpYCity);
   Blit(g.e.picCity_base->buffer, x, y, CInt(picture.width), CInt(picture.height), picture.buffer, 0, 0);
-  Blit(g.e.picCity_Collid->buffer, x, y, CInt(mask.width), CInt(mask.height), mask.buffer, 0, 0);
+  mask.CopyTo(g.e.picCity_Collid->buffer, x, y, CInt(mask.width), CInt(mask.height));
 }
 
 void DrawPlayer(Game& g) {

@@ -26,6 +26,7 @@ void Element::Clear() {
 }
 
 void Element::SetPicture(Surface pic, std::function<std::shared_ptr<const Surface>()> reload) {
+  indexed.reset();
   bool fills = reload && kind == ElementKind::Surface && !pic.Empty() &&
                (sized || (ClientWidth() == pic.width && ClientHeight() == pic.height));
   if (!fills) return SetPicture(std::make_shared<const Surface>(std::move(pic)));
@@ -44,7 +45,26 @@ std::shared_ptr<const Surface> Element::Picture() const {
   return reload_picture();
 }
 
+void Element::SetPicture(IndexedSurface pic) {
+  if (sized && !pic.Empty()) {
+    width = pic.width + 2 * border;
+    height = pic.height + 2 * border;
+  }
+  picture.reset();
+  reload_picture = nullptr;
+  buffer = Surface();
+  indexed = std::move(pic);
+}
+
+void Element::CopyTo(Surface& dst, int dx, int dy, int w, int h) const {
+  if (indexed)
+    Blit(dst, dx, dy, w, h, *indexed, 0, 0);
+  else
+    Blit(dst, dx, dy, w, h, buffer, 0, 0);
+}
+
 void Element::SetPicture(std::shared_ptr<const Surface> pic) {
+  indexed.reset();
   picture = std::move(pic);
   reload_picture = nullptr;
   if (sized && picture && !picture->Empty()) {

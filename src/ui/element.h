@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/indexed_surface.h"
 #include "platform/surface.h"
 
 namespace cw {
@@ -40,6 +42,8 @@ struct Element {
   // Set instead of `picture` when the buffer held all of it: brings the picture back for a Clear.
   std::function<std::shared_ptr<const Surface>()> reload_picture;
   Surface buffer;  // the drawing buffer ("hdc"); also the persistent picture ("Image")
+  // A picture of exact colours nothing draws on (a collision mask), kept at 8 bits in place of the buffer.
+  std::optional<IndexedSurface> indexed;
 
   // Event handlers; empty when the element delivers nothing the game handles.
   std::function<void()> Click;
@@ -63,6 +67,12 @@ struct Element {
   // With `reload`, a picture that fills the buffer becomes the buffer and is not kept twice (a location
   // and its mask are 15 MB each); `reload` brings it back should the surface be cleared.
   void SetPicture(Surface pic, std::function<std::shared_ptr<const Surface>()> reload = nullptr);
+  // Keeps `pic` at 8 bits in place of the buffer, which is let go; a sized surface takes its size.
+  void SetPicture(IndexedSurface pic);
+  // The colour at (x, y) of the buffer, or of the 8-bit picture in its place.
+  uint32_t ColourAt(int x, int y) const { return indexed ? indexed->Get(x, y) : buffer.Get(x, y); }
+  // Blit (surface.h) from the buffer, or from the 8-bit picture in its place.
+  void CopyTo(Surface& dst, int dx, int dy, int w, int h) const;
   // The picture, brought back if it was let go; null when there is none.
   std::shared_ptr<const Surface> Picture() const;
   void Move(double new_left, double new_top);

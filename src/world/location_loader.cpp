@@ -69,7 +69,7 @@ void ClearMovement(Game& g) {
 
 void LoadLocation(Game& g, const std::string& Entry) {
   if (const LocationInfo* location = FindLocation(g.GamePhase)) {
-    g.LoadPicture(g.e.picHelp_city_collid, location->mask);
+    g.LoadMask(g.e.picHelp_city_collid, location->mask);
     g.LoadPicture(g.e.picHelp_city_base, location->picture);
 
     const ArrivalRow* arrival = FindArrival(*location, Entry);

@@ -96,13 +96,13 @@ class Pilot {
   }
 
   std::vector<Point> FindPath(const Area& goal) const {
-    const Surface& mask = g_.e.picHelp_city_collid->buffer;
-    const int w = mask.width, h = mask.height;
+    const Element& mask = *g_.e.picHelp_city_collid;
+    const int w = mask.ClientWidth(), h = mask.ClientHeight();
     auto idx = [w](int x, int y) { return size_t(y) * size_t(w) + size_t(x); };
     std::vector<uint8_t> is_goal(size_t(w) * h, 0), blocked(size_t(w) * h, 0);
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x) {
-        uint32_t c = mask.Get(x, y);
+        uint32_t c = mask.ColourAt(x, y);
         bool red = c == kRed;
         is_goal[idx(x, y)] = red && goal(x, y);
         blocked[idx(x, y)] = c == kCyan || (red && !is_goal[idx(x, y)]);
