@@ -1,7 +1,13 @@
 #include "play/game.h"
 
+#include <fstream>
+#include <functional>
 #include <map>
+#include <optional>
+#include <sstream>
+#include <string_view>
 
+#include "platform/utf8_path.h"
 #include "ui/embedded_assets.h"
 
 namespace cw {
@@ -21,6 +27,33 @@ std::shared_ptr<const Surface> LoadEmbedded(Media& media, const std::string& nam
   }
   return it->second;
 }
+
+// A file's length and a hash of its bytes: equal for the same picture, whatever its time stamp says.
+struct FileContent {
+  size_t size = 0;
+  size_t hash = 0;
+  bool operator==(const FileContent& other) const { return size == other.size && hash == other.hash; }
+};
+
+std::optional<FileContent> ContentOf(const std::string& path) {
+  std::ifstream f(PathFromUtf8(path), std::ios::binary);
+  if (!f) return std::nullopt;
+  std::ostringstream bytes;
+  bytes << f.rdbuf();
+  const std::string& b = bytes.str();
+  return FileContent{b.size(), std::hash<std::string_view>{}(b)};
+}
+
+// Brings a picture back from its file should the surface be cleared, and tells which file that is.
+struct FileReload {
+  Media* media;
+  std::string path;
+  FileContent content;
+  std::shared_ptr<const Surface> operator()() const {
+    auto again = media->DecodePicture(path);
+    return again ? std::make_shared<const Surface>(std::move(*again)) : nullptr;
+  }
+};
 
 }  // namespace
 
@@ -49,14 +82,17 @@ void Game::LoadMask(Element* el, const std::string& file_name) {
 
 void Game::LoadPicture(Element* el, const std::string& file_name) {
   std::string path = DataFile(file_name);
+  std::optional<FileContent> content = ContentOf(path);
+  // The buffer holds this very file already (a new game loads the city again): decoding it once more
+  // would only hold a second 15 MB copy for a moment.
+  const auto* held = el->reload_picture.target<FileReload>();
+  if (held && content && held->path == path && held->content == *content && !el->picture && !el->indexed &&
+      el->buffer.width == el->ClientWidth() && el->buffer.height == el->ClientHeight())
+    return;
   auto pic = media.DecodePicture(path);
   if (!pic) throw RuntimeFault("can't load picture " + file_name);
   // Read again from the file should the surface be cleared (a missing file then leaves the back colour).
-  auto reload = [&media = media, path]() -> std::shared_ptr<const Surface> {
-    auto again = media.DecodePicture(path);
-    return again ? std::make_shared<const Surface>(std::move(*again)) : nullptr;
-  };
-  el->SetPicture(std::move(*pic), reload);
+  el->SetPicture(std::move(*pic), FileReload{&media, path, content.value_or(FileContent{})});
 }
 
 }  // namespace cw
