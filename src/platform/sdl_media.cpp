@@ -2,8 +2,8 @@
 
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <vector>
 
 #include <SDL.h>
@@ -90,10 +90,15 @@ std::optional<Surface> SdlMedia::ToSurface(SDL_Surface* decoded) {
 
 namespace {
 
+// In large reads: a character at a time cost more than decoding a mask.
 std::optional<std::vector<char>> ReadFileBytes(const std::string& path) {
   std::ifstream file(PathFromUtf8(path), std::ios::binary);
   if (!file) return std::nullopt;
-  std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  std::vector<char> bytes;
+  std::error_code error;
+  if (auto size = std::filesystem::file_size(PathFromUtf8(path), error); !error) bytes.reserve(size_t(size));
+  char chunk[1 << 16];
+  while (file.read(chunk, sizeof chunk) || file.gcount() > 0) bytes.insert(bytes.end(), chunk, chunk + file.gcount());
   if (file.bad()) return std::nullopt;
   return bytes;
 }
