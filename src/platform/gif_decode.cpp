@@ -113,10 +113,14 @@ std::optional<IndexedSurface> DecodeGifIndexed(const void* data, size_t size) {
   CodeReader codes(b, size, at);
   const RowOrder rows(height, flags & 0x40);
   int x = 0, row = 0;
+  uint8_t* line = out.Row(rows.Row(0));  // the row being filled, looked up once per row
   auto put = [&](uint8_t index) {
     if (row >= height) return;
-    out.Row(rows.Row(row))[x] = index;
-    if (++x == width) x = 0, ++row;
+    line[x] = index;
+    if (++x == width) {
+      x = 0;
+      if (++row < height) line = out.Row(rows.Row(row));
+    }
   };
   while (row < height) {
     int code = codes.Next(bits);
