@@ -57,6 +57,29 @@ TEST(IndexedSurfaceTest, BlitCopiesColoursClippedLikeTheThirtyTwoBitBlit) {
                                               kRed, 0x00000000, 0x00AAAAAA, 0x00AAAAAA}));
 }
 
+TEST(IndexedSurfaceTest, BlitOfRowsThatRepeatAndRowsThatChange) {
+  // 11 x 4: a wall row, the same row again, a run broken after nine pixels, and one broken after one.
+  Surface mask(11, 4, kCyan);
+  mask.Set(9, 2, kRed);
+  mask.Set(10, 2, kRed);
+  for (int x = 1; x < 11; ++x) mask.Set(x, 3, 0x00000000);
+  auto indexed = ToIndexed(mask);
+  ASSERT_TRUE(indexed.has_value());
+  Surface dst(12, 5, 0x00AAAAAA);
+  Blit(dst, 1, 1, 11, 4, *indexed, 0, 0);
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < 12; ++x) {
+      SCOPED_TRACE(std::to_string(x) + "," + std::to_string(y));
+      uint32_t expected = 0x00AAAAAA;
+      if (y >= 1 && x >= 1) {
+        expected = kCyan;
+        if (y == 3 && x >= 10) expected = kRed;
+        if (y == 4 && x >= 2) expected = 0x00000000;
+      }
+      EXPECT_EQ(dst.Get(x, y), expected);
+    }
+}
+
 TEST(IndexedSurfaceTest, AMaskLoadsAtEightBitsAndOneOfMoreColoursAtThirtyTwo) {
   TestGame& t = FreshGame(OpenWorldDir());
   Game& g = t.g;

@@ -1,5 +1,7 @@
 #include "platform/indexed_surface.h"
 
+#include <algorithm>
+#include <cstring>
 #include <unordered_map>
 
 namespace cw {
@@ -38,10 +40,29 @@ Surface ToSurface(const IndexedSurface& picture) {
 
 void Blit(Surface& dst, int dx, int dy, int w, int h, const IndexedSurface& src, int sx, int sy) {
   if (!ClipCopy(dx, dy, w, h, sx, sy, src.width, src.height, dst.width, dst.height)) return;
+  // The play area takes the mask on every pass. Most mask rows repeat the row above, which is then
+  // copied as colours; the others are a few long runs of one colour, each found eight indices at a time
+  // and filled, instead of a palette look-up per pixel.
   for (int y = 0; y < h; ++y) {
     const uint8_t* from = src.Row(sy + y) + sx;
     uint32_t* to = dst.Row(dy + y) + dx;
-    for (int x = 0; x < w; ++x) to[x] = src.palette[from[x]];
+    if (y > 0 && std::memcmp(from, from - src.width, size_t(w)) == 0) {
+      std::memcpy(to, to - dst.width, size_t(w) * 4);
+      continue;
+    }
+    int x = 0;
+    while (x < w) {
+      const uint8_t index = from[x];
+      const uint64_t eight = 0x0101010101010101ull * index;
+      int end = x + 1;
+      for (uint64_t next; end + 8 <= w; end += 8) {
+        std::memcpy(&next, from + end, 8);
+        if (next != eight) break;
+      }
+      while (end < w && from[end] == index) ++end;
+      std::fill(to + x, to + end, src.palette[index]);
+      x = end;
+    }
   }
 }
 
