@@ -13,6 +13,12 @@ target_link_options(cinderwake PRIVATE
   # Every wait of the game hands control back to the page (emscripten_sleep and the browser
   # session's own waits); the nested loops of the game can be deep.
   -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=262144
+  # Only the game's own code can be on the stack during a wait: it reaches the waits through the
+  # session's virtual calls and std::function, through calls that may throw (invoke_*), never through
+  # the libraries' function pointers. Left alone, those would make SDL, the decoders and the font
+  # renderer pay for unwinding too (twice the code, slower pictures).
+  -sASYNCIFY_IGNORE_INDIRECT=1 "-sASYNCIFY_IMPORTS=['invoke_*']"
+  -sASYNCIFY_ADD=@${CMAKE_SOURCE_DIR}/web/asyncify_add.json
   -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=134217728
   # The page downloads the data first, then starts main with the arguments from its URL.
   -sINVOKE_RUN=0 -sEXIT_RUNTIME=0 -sFORCE_FILESYSTEM=1 -lidbfs.js

@@ -53,6 +53,12 @@ int WakeOnEvent(void*, SDL_Event*) {
 SdlPlatform::Options PageOptions(SdlPlatform::Options options) {
   // Keys only while the canvas has the focus, so the rest of the page keeps its keys.
   SDL_SetHint(SDL_HINT_EMSCRIPTEN_KEYBOARD_ELEMENT, "#canvas");
+  // SDL's own blitter into a 2D canvas (putImageData): WebGL costs far more where the browser draws it
+  // on the CPU, and the picture is shown 1:1 anyway, the page scaling the canvas.
+  SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+  // Our waits hand control to the browser; SDL yielding after every present too would only add one
+  // unwinding of the whole stack per picture.
+  SDL_SetHint(SDL_HINT_EMSCRIPTEN_ASYNCIFY, "0");
   options.in_page = true;
   options.read_ahead.clear();  // the page has no second thread
   return options;
