@@ -61,9 +61,10 @@
 
   // ------------------------------------------------------------ keys that stay the browser's
   // The game takes every key while the canvas has the focus (SDL prevents the browser's default);
-  // function keys, Tab and the system key combinations go on to the browser instead.
+  // Tab, the system key combinations and the function keys but F1 (the game's options) go on to the
+  // browser instead: reloading, full screen, the developer tools.
   function browsersKey(e) {
-    return /^F\d+$/.test(e.key) || e.key === 'Tab' || e.metaKey;
+    return (/^F\d+$/.test(e.key) && e.key !== 'F1') || e.key === 'Tab' || e.metaKey;
   }
   for (const type of ['keydown', 'keyup', 'keypress']) {
     stage.addEventListener(type, (e) => {
@@ -268,6 +269,7 @@
     for (const [name, bytes] of files[2]) putFile('/data/' + name, bytes);
     for (const [name, bytes] of files[3]) putFile(name.startsWith('/') ? name : '/' + name, bytes);
     document.getElementById('loading-text').textContent = 'Starting…';
+    window.cinderwakeMainAt = performance.now();  // for measuring: downloaded and compiled
     Module.callMain(args);
   }
 

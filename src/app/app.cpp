@@ -226,6 +226,7 @@ int RunProgram(int argc, char** argv) {
 
   // The player's settings; a replay plays with those it was recorded with and keeps nothing.
   fs::path config_dir = PathFromUtf8(cl->config_dir);
+  if (config_dir.empty()) config_dir = web_page::LastingFolder();  // in a web page: beside the saved game
   if (config_dir.empty()) {
 #ifdef _WIN32
     // As the saved game: beside the data when that folder can be written, else in %APPDATA%.
@@ -303,12 +304,14 @@ int RunProgram(int argc, char** argv) {
     // Above the recording: a replay pauses and opens the options exactly where the player did.
     PlayerSession player(*session, *media, *presentation, settings);
     if (settings_file) {
-      player.on_change = [&settings_file](const Settings& s) { settings_file->Save(s, std::cerr); };
+      player.on_change = [&settings_file](const Settings& s) {
+        if (settings_file->Save(s, std::cerr)) web_page::WriteThrough(settings_file->path().parent_path());
+      };
     }
     Game g(player, *media, data_dir, &player.settings());
-    web_page::ServedDump served_dump([&g, quiet] {
+    web_page::ServedDump served_dump([&g, &player, quiet] {
       Quiet q(quiet);  // the page's own look: not part of the session
-      return StateDump(g);
+      return StateDump(g, &player);
     });
     g.save_dir = save_dir;
     g.ui.presents_frames = frames;

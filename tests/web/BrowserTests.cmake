@@ -15,7 +15,7 @@ add_test(NAME web_driver
                  ${CW_NPM} ci --prefix ${CW_WEB_DRIVER} --no-audit --no-fund --loglevel=error)
 set_tests_properties(web_driver PROPERTIES FIXTURES_SETUP web_driver LABELS "slow;web" TIMEOUT 300)
 
-set(CW_WEB_TESTS screens replay saved-game refused-storage music missing-data)
+set(CW_WEB_TESTS screens replay saved-game settings options-key refused-storage music missing-data)
 foreach(t IN LISTS CW_WEB_TESTS)
   add_test(NAME web_${t}
            COMMAND ${CMAKE_COMMAND} -E env CINDERWAKE_CHROMIUM=${CW_CHROMIUM}

@@ -4,7 +4,7 @@
 //
 //   node browser_test.mjs TEST --web-dir DIR --driver DIR --program PATH --data-dir DIR [--autopilot PATH]
 //
-// TEST: screens | replay | saved-game | refused-storage | music | missing-data
+// TEST: screens | replay | saved-game | settings | options-key | refused-storage | music | missing-data
 import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import http from 'node:http';
@@ -223,32 +223,49 @@ tests.screens = async () => {
   }
 };
 
-// The autopilot's winning game for seed 1, recorded natively, replayed in the page: the same final state.
+// The autopilot's winning game for seed 1, recorded natively, replayed in the page's own window at the
+// recorded pace (the canvas showing it): the same final state as the desktop's headless replay.
 tests.replay = async () => {
   check(opt.autopilot, '--autopilot is missing');
   const out = path.join(work, 'autopilot');
   const report = run(opt.autopilot, ['--seed', '1', '--data-dir', opt['data-dir'], '--out', out], 'the autopilot');
   check(/finished/.test(report), `the autopilot did not win: ${report}`);
+  const script = fs.readFileSync(path.join(out, 'script.txt'), 'utf8');
+  // The autopilot's last dump is the moment the recording ends.
+  const last = /^(\d+) dump /m.exec(script.split('\n').filter((l) => / dump /.test(l)).pop() || '');
+  check(last, 'the autopilot\'s script has no dump at its end');
+  const end = Number(last[1]);
   const recording = path.join(work, 'win.rec');
-  headless(fs.readFileSync(path.join(out, 'script.txt'), 'utf8'),
-           ['--seed', '1', '--data-dir', copyData('record-data'), '--record', recording]);
+  headless(script, ['--seed', '1', '--data-dir', copyData('record-data'), '--record', recording]);
   const server = await serve({ extra: { 'win.rec': recording } });
   const b = await launch();
   try {
     const page = await b.context.newPage();
     page.on('console', (m) => { if (m.type() === 'error' || m.type() === 'warning') console.log('page:', m.text()); });
-    await page.goto(base(server) + '?args=' + encodeURIComponent('--headless --replay win.rec'));
+    await page.goto(base(server) + '?args=' + encodeURIComponent('--replay win.rec'));
+    await page.waitForFunction(() => window.cinderwakeFirstFrameAt !== undefined || window.cinderwakeError !== undefined,
+      null, { timeout: 60000 });
+    const error0 = await page.evaluate(() => window.cinderwakeError);
+    check(!error0, `the page shows an error: ${error0}`);
+    // Played in the canvas: the game's pictures are on the page while the replay runs.
+    const box = await page.locator('#canvas').boundingBox();
+    check(box && box.width === 800 && box.height === 600, `the canvas is ${JSON.stringify(box)} while replaying`);
+    const started = Date.now();
     await page.waitForFunction(() => window.cinderwakeExitStatus !== undefined || window.cinderwakeError !== undefined,
       null, { timeout: 600000, polling: 1000 });
     const error = await page.evaluate(() => window.cinderwakeError);
     check(!error, `the page shows an error: ${error}`);
+    check(await page.evaluate(() => window.cinderwakeExitStatus) === 0, 'the replay in the page did not end well');
     const replayed = await dump(page);
     check(replayed.state.blnEnd === true, 'the replay in the page does not reach the end of the game');
-    // The desktop's replay, with a dump where the page's replay ended.
+    // The desktop's replay, with a dump where the recording ends.
     const nativeDump = path.join(work, 'native.json');
-    headless(`${replayed.tick} dump ${nativeDump}\n`, ['--replay', recording, '--data-dir', copyData('replay-data')]);
-    check(fs.existsSync(nativeDump), `the desktop's replay does not reach ${replayed.tick} ms`);
+    headless(`${end} dump ${nativeDump}\n`, ['--replay', recording, '--data-dir', copyData('replay-data')]);
+    check(fs.existsSync(nativeDump), `the desktop's replay does not reach ${end} ms`);
     const expected = JSON.parse(fs.readFileSync(nativeDump, 'utf8'));
+    // The dump's own clock is the page's real one, which a paced replay keeps apart from the recording's.
+    delete expected.tick;
+    delete replayed.tick;
     const a = JSON.stringify(expected);
     const r = JSON.stringify(replayed);
     if (a !== r) {
@@ -264,7 +281,8 @@ tests.replay = async () => {
       walk(expected, replayed, 'dump');
       throw new Error('the page ends elsewhere than the desktop (desktop against page):\n' + diffs.join('\n'));
     }
-    console.log(`browser: the winning replay ends in the same state (tick ${replayed.tick}, ${replayed.passes} passes)`);
+    console.log(`browser: the winning replay ends in the page's window in the same state (${replayed.passes} passes, ` +
+                `${((Date.now() - started) / 1000).toFixed(0)} s)`);
   } finally {
     await close(b);
     server.close();
@@ -340,6 +358,93 @@ tests['saved-game'] = async () => {
     check(JSON.stringify(loaded) === JSON.stringify(saved),
           `the loaded game differs from the saved one:\n saved  ${JSON.stringify(saved)}\n loaded ${JSON.stringify(loaded)}`);
     console.log(`browser: saved, closed, opened again and continued at ${loaded.GamePhase} (${loaded.My_x}, ${loaded.My_y})`);
+  } finally {
+    await close(b);
+    server.close();
+  }
+};
+
+// The text of a file in the browser's lasting storage (emscripten's IDBFS database of that folder), or
+// null while it is not there.
+async function storedFile(page, folder, name) {
+  return page.evaluate(async ([folder, name]) => {
+    const db = await new Promise((resolve, reject) => {
+      const r = indexedDB.open(folder);
+      r.onsuccess = () => resolve(r.result);
+      r.onerror = () => reject(r.error);
+    });
+    try {
+      if (!db.objectStoreNames.contains('FILE_DATA')) return null;
+      const entry = await new Promise((resolve, reject) => {
+        const r = db.transaction('FILE_DATA').objectStore('FILE_DATA').get(folder + '/' + name);
+        r.onsuccess = () => resolve(r.result);
+        r.onerror = () => reject(r.error);
+      });
+      return entry && entry.contents ? new TextDecoder().decode(entry.contents) : null;
+    } finally {
+      db.close();
+    }
+  }, [folder, name]);
+}
+
+// The volume lowered and the music muted with their keys, the page reloaded: both are still so.
+tests.settings = async () => {
+  const server = await serve();
+  const b = await launch();
+  try {
+    const page = await openGame(b.context, base(server));
+    const before = (await dump(page)).settings;
+    check(before.mute === false, `a new browser starts muted: ${JSON.stringify(before)}`);
+    await page.keyboard.press('Minus');
+    await page.keyboard.press('KeyM');
+    const changed = (await waitForDump(page, (x) => x.settings.mute === true, 'muting with M')).settings;
+    check(changed.music_volume === before.music_volume - 10,
+          `the volume went from ${before.music_volume} to ${changed.music_volume} with one -`);
+    // Written through to the browser's storage before the page goes.
+    const deadline = Date.now() + 10000;
+    let stored = null;
+    while (!(stored && /^mute = true$/m.test(stored)) && Date.now() < deadline) {
+      await sleep(100);
+      stored = await storedFile(page, '/cinderwake-saves', 'settings.ini');
+    }
+    check(stored && /^mute = true$/m.test(stored), `the stored settings.ini is ${JSON.stringify(stored)}`);
+    await page.reload();
+    await page.waitForFunction(() => window.cinderwakeFirstFrameAt !== undefined || window.cinderwakeError !== undefined,
+      null, { timeout: 60000 });
+    const after = (await dump(page)).settings;
+    check(JSON.stringify(after) === JSON.stringify(changed),
+          `after a reload the settings are ${JSON.stringify(after)}, not ${JSON.stringify(changed)}`);
+    console.log(`browser: volume ${after.music_volume} % and mute kept over a reload`);
+  } finally {
+    await close(b);
+    server.close();
+  }
+};
+
+// F1 is the game's in the page: it opens the options over the picture, as on the desktop, and closes them.
+tests['options-key'] = async () => {
+  const data = copyData('data');
+  const config = path.join(work, 'config');
+  // The splash looks at no keys: F1 over the menu that follows it.
+  headless(`5500 key F1\n6000 screenshot ${work}/options.png\n6000 dump ${work}/options.json\n`,
+           ['--data-dir', data, '--config-dir', config]);
+  const expected = JSON.parse(fs.readFileSync(path.join(work, 'options.json'), 'utf8'));
+  check(expected.paused === true, 'F1 does not open the options in the headless program');
+  const server = await serve();
+  const b = await launch();
+  try {
+    const helper = await b.context.newPage();
+    const page = await openGame(b.context, base(server));
+    await page.keyboard.press('Space');
+    const d = await waitForDump(page, (x) => x.elements.picMenu.visible, 'the menu after a key');
+    check(d.paused === false, 'the game stands still before F1');
+    await page.keyboard.press('F1');
+    await waitForDump(page, (x) => x.paused === true, 'the options after F1', 5);
+    await waitForPicture(page, helper, fs.readFileSync(path.join(work, 'options.png')), 'the options over the menu',
+                         5, 'options');
+    await page.keyboard.press('F1');
+    await waitForDump(page, (x) => x.paused === false, 'the options closed with F1 again', 5);
+    console.log('browser: F1 opens the options over the game and closes them');
   } finally {
     await close(b);
     server.close();
