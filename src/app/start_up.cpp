@@ -6,6 +6,15 @@
 #include "world/location_catalogue.h"
 
 namespace cw {
+namespace {
+
+// The splash's last picture: the whole mirror picture on the base.
+void ShowWholeSplash(Element& base, const Element& mirror) {
+  base.Clear();
+  Blit(base.buffer, 0, 0, CInt(mirror.width), CInt(mirror.height), mirror.buffer, 0, 0);
+}
+
+}  // namespace
 
 void Form_Load(Game& g) {
   g.Randomize();
@@ -74,7 +83,10 @@ void Form_Load(Game& g) {
 
 void PlayStartUpSplash(Game& g) {
   Element& base = *g.e.picStartUp_base;
-  const Element& mirror = *g.e.picStartUp_mirror;
+  Element& mirror = *g.e.picStartUp_mirror;
+  // Should it play again, the splash finds its buffers as the last one left them.
+  if (mirror.buffer.Empty()) mirror.Clear();
+  if (base.buffer.Empty()) ShowWholeSplash(base, mirror);
   bool go_on = true;
   double w = 0, h = 0, a = 0;
   while (go_on) {
@@ -88,8 +100,7 @@ void PlayStartUpSplash(Game& g) {
     FoxRotate(base.buffer, 400, 300, base.buffer, base.buffer, 0x00000000, a, 1);
     g.ui.Refresh();
   }
-  base.Clear();
-  Blit(base.buffer, 0, 0, CInt(mirror.width), CInt(mirror.height), mirror.buffer, 0, 0);
+  ShowWholeSplash(base, mirror);
   g.ui.Refresh();
 
   // The hold does not look at events: keys and clicks made now are handled after it.
@@ -101,6 +112,9 @@ void PlayStartUpSplash(Game& g) {
   g.ui.Hide(g.e.picStartUp_base);
   g.ui.Show(g.e.picMenu);
   g.ui.SetFocus(g.e.picMenu);
+  // Nothing shows the splash again: its two 800 x 600 buffers are let go for the rest of the run.
+  base.buffer = Surface();
+  mirror.buffer = Surface();
 }
 
 void picStartUp_base_Click(Game& g) {
