@@ -135,7 +135,14 @@ std::optional<Surface> SdlMedia::DecodePicture(const void* data, size_t size) {
   if (LooksLikeGif(data, size)) return DecodeGif(data, size);
   SDL_RWops* memory = SDL_RWFromConstMem(data, int(size));
   if (!memory) return std::nullopt;
-  return ToSurface(IMG_Load_RW(memory, 1));
+  // Only the kinds of picture the game has: SDL_image would also try SVG, TGA, XCF and more on damaged
+  // bytes, each a decoder of its own (the SVG one leaks on some).
+  const char* kind = IMG_isJPG(memory) ? "JPG" : IMG_isBMP(memory) ? "BMP" : IMG_isPNG(memory) ? "PNG" : nullptr;
+  if (!kind) {
+    SDL_RWclose(memory);
+    return std::nullopt;
+  }
+  return ToSurface(IMG_LoadTyped_RW(memory, 1, kind));
 }
 
 TTF_Font* SdlMedia::Font(int pixel_size, bool bold) {
