@@ -1,4 +1,5 @@
 // Replays everything the fuzzers ever found interesting (and anything that once crashed).
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -14,7 +15,9 @@
 #include "platform/sdl_media.h"
 #include "platform/session_log.h"
 #include "savegame/save_format.h"
+#include "settings/settings_file.h"
 #include "support/play_fixtures.h"
+#include "support/screens_fixtures.h"
 #include "support/test_game.h"
 
 namespace cw {
@@ -78,6 +81,38 @@ TEST(FuzzCorpusTest, PicturesDecodeWholeOrNotAtAll) {
     for (uint32_t c : picture->pixels) ASSERT_EQ(c >> 24, 0u);
   }
   EXPECT_GT(decoded, 0u);
+}
+
+TEST(FuzzCorpusTest, SettingsFilesGiveSettingsAndNameTheFileAndLineOfEachBadOne) {
+  auto files = Corpus("settings");
+  ASSERT_GE(files.size(), 10u);
+  test::ScratchDir dir;
+  const auto path = dir.path() / kSettingsFileName;
+  const std::string named = "cinderwake: " + path.string();
+  size_t clean = 0, warned = 0;
+  for (const auto& text : files) {
+    test::WriteBytes(path, text);
+    SettingsFile file(path);
+    std::ostringstream warnings;
+    const Settings s = file.Load(warnings);
+    const int lines = int(std::count(text.begin(), text.end(), '\n')) + 1;
+    std::istringstream w(warnings.str());
+    for (std::string line; std::getline(w, line);) {
+      ASSERT_EQ(line.rfind(named, 0), 0u) << line;
+      if (line.ends_with(" more lines that can't be used")) continue;
+      ASSERT_EQ(line.rfind(named + " line ", 0), 0u) << line;
+      const int at = std::stoi(line.substr(named.size() + 6));
+      EXPECT_GE(at, 1) << line;
+      EXPECT_LE(at, lines) << line;
+    }
+    // Whatever the file held, the game writes back a file it reads without a complaint.
+    const ParsedSettings again = ParseSettings(FormatSettings(s));
+    EXPECT_TRUE(again.problems.empty());
+    EXPECT_EQ(again.settings, s);
+    (warnings.str().empty() ? clean : warned) += 1;
+  }
+  EXPECT_GT(clean, 0u);
+  EXPECT_GT(warned, 0u);
 }
 
 struct RecordingEnded {};

@@ -161,6 +161,41 @@ TEST(SettingsFileTest, TheFolderComesFromTheEnvironment) {
   EXPECT_EQ(SettingsFolder(nullptr, nullptr), fs::path());
 }
 
+TEST(SettingsFileTest, CutReorderedAndMadeUpLinesAreNamedByFileAndLine) {
+  ScratchDir dir;
+  const fs::path path = dir.path() / kSettingsFileName;
+  const std::string at = "cinderwake: " + path.string() + " line ";
+  auto load = [&](const std::string& text, Settings& s) {
+    WriteAll(path, text);
+    SettingsFile file(path);
+    std::ostringstream warnings;
+    s = file.Load(warnings);
+    return warnings.str();
+  };
+  Settings s;
+  // Cut in the middle of a value, and in the middle of a section's name.
+  EXPECT_EQ(load("[sound]\nmusic_volume = 40\nmute = tr", s),
+            at + "3: mute is true or false, not \"tr\"; the line is not used\n");
+  EXPECT_EQ(s.music_volume, 40);
+  EXPECT_FALSE(s.muted);
+  EXPECT_EQ(load("[sound]\nmute = true\n[ke", s), at + "3: a section line is [name]; the line is not used\n");
+  EXPECT_TRUE(s.muted);
+  // Lines moved out of their sections.
+  EXPECT_EQ(load("mute = true\n[keys]\nmusic_volume = 40\nup = W\n[sound]\nfire = Space\n", s),
+            at + "1: \"mute\" comes before any [section]; the line is not used\n" + at +
+                "3: no setting \"music_volume\" in [keys]; the line is not used\n" + at +
+                "6: no setting \"fire\" in [sound]; the line is not used\n");
+  Settings expected;
+  expected.Key(PlayAction::Up) = 'W';
+  EXPECT_EQ(s, expected);
+  // Made-up settings, sections and values; the lines of an unknown section go with it.
+  EXPECT_EQ(load("[sound]\neffects_volume = 80\n[cheats]\ngod_mode = true\n[display]\nfull_screen = yes\n", s),
+            at + "2: no setting \"effects_volume\" in [sound]; the line is not used\n" + at +
+                "3: no section [cheats]; the line is not used\n" + at +
+                "6: full_screen is true or false, not \"yes\"; the line is not used\n");
+  EXPECT_EQ(s, Settings{});
+}
+
 TEST(SettingsFileTest, NoFileMeansTheDefaultsAndNothingWritten) {
   ScratchDir dir;
   SettingsFile file(dir.path() / "cfg" / kSettingsFileName);
