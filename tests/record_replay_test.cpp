@@ -89,6 +89,58 @@ TEST(RecordReplayTest, ARecordingCarriesTheSavedGameItStartedFrom) {
   EXPECT_EQ(Saved(replayed.path()), Saved(DataCopy().path()));
 }
 
+// What the program says of a damaged recording: its file and line, before anything runs.
+TEST(RecordReplayTest, ACutReorderedOrMadeUpRecordingIsRefusedWithItsFileAndLine) {
+  DataCopy data;
+  const fs::path recording = data.path() / "session.txt";
+  auto r = RunHeadless(data.path(), "5500 key Down\n5600 key Down\n6000 quit\n",
+                       {"--data-dir", data.path().string(), "--record", recording.string()});
+  ASSERT_EQ(r.status, 0) << r.out;
+  std::vector<std::string> lines;
+  std::istringstream in(ReadBytes(recording));
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  auto joined = [](const std::vector<std::string>& v, size_t n) {
+    std::string text;
+    for (size_t i = 0; i < n; ++i) text += v[i] + "\n";
+    return text;
+  };
+  auto refused = [&](const std::string& name, const std::string& text, const std::string& why) {
+    const fs::path file = data.path() / name;
+    WriteBytes(file, text);
+    auto damaged = RunHeadless(data.path(), "", {"--replay", file.string(), "--data-dir", data.path().string()});
+    EXPECT_EQ(damaged.status, 2) << name;
+    EXPECT_EQ(damaged.out, "cinderwake: " + file.string() + ": " + why + "\n") << name;
+  };
+  // Cut in the middle of the first key's line.
+  size_t key = 0;
+  while (key < lines.size() && lines[key].rfind("E KeyDown ", 0) != 0) ++key;
+  ASSERT_LT(key, lines.size());
+  refused("cut.txt", joined(lines, key) + lines[key].substr(0, 12),
+          "line " + std::to_string(key + 1) + ": an event has nine numbers");
+  // Two clock lines that follow each other swapped.
+  auto clock_line = [&](size_t from) {
+    while (from < lines.size() && lines[from][0] != 'T' && lines[from][0] != 'W') ++from;
+    return from;
+  };
+  size_t a = clock_line(0), b = clock_line(a + 1);
+  while (b < lines.size() && std::stoll(lines[b].substr(2)) == std::stoll(lines[a].substr(2))) {
+    a = b;
+    b = clock_line(a + 1);
+  }
+  ASSERT_LT(b, lines.size());
+  auto swapped = lines;
+  std::swap(swapped[a], swapped[b]);
+  refused("reordered.txt", joined(swapped, swapped.size()),
+          "line " + std::to_string(b + 1) + ": the clock goes back to " + lines[a].substr(2));
+  // A made-up event and a made-up entry.
+  auto made_up = lines;
+  made_up.insert(made_up.begin() + long(key), "E Teleport 1 2 3 4 5 6 7 8");
+  refused("made-up.txt", joined(made_up, made_up.size()),
+          "line " + std::to_string(key + 1) + ": unknown event Teleport");
+  made_up[key] = "Q 12";
+  refused("made-up-entry.txt", joined(made_up, made_up.size()), "line " + std::to_string(key + 1) + ": unknown entry");
+}
+
 // ---- The recording file and the two sessions
 
 TEST(SessionLogTest, EntriesReadBackAsWritten) {
