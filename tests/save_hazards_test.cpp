@@ -10,6 +10,7 @@
 
 #include "savegame/save_file.h"
 #include "savegame/save_format.h"
+#include "settings/settings_file.h"
 #include "support/play_fixtures.h"
 #include "support/screens_fixtures.h"
 #include "support/test_game.h"
@@ -120,6 +121,37 @@ TEST(SaveHazardsTest, AFullDiskSaysSoAndKeepsThePreviousSave) {
   EXPECT_EQ(play_and_save("15200 key down Right\n15450 key up Right\n"), "Can't save game !");
   EXPECT_EQ(ReadBytes(disk.path() / kSaveFileName), previous);
   EXPECT_FALSE(fs::exists(disk.path() / kSaveTempName));
+}
+
+// The settings file on a full disk: the change is not kept, the player is told so, and the file keeps
+// what it held.
+TEST(SaveHazardsTest, AFullDiskSaysSoAndKeepsThePreviousSettingsFile) {
+  TinyDisk disk;
+  if (!disk.mounted()) GTEST_SKIP() << "a small tmpfs can't be mounted here (needs root)";
+  DataCopy data;
+  const auto config = disk.path() / "config";
+  const auto file = config / kSettingsFileName;
+  const auto dump = data.path() / "d.json";
+  // The volume key, after the splash, changes a setting and so writes the file.
+  auto volume_down = [&](int volume_after) {
+    auto r = RunHeadless(data.path(), "6100 key Minus\n6200 dump " + dump.string() + "\n6200 quit\n",
+                         {"--data-dir", data.path().string(), "--config-dir", config.string()});
+    EXPECT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(ReadJson(dump)["settings"]["music_volume"], volume_after);
+    return r.out;
+  };
+  ASSERT_EQ(volume_down(90), "");
+  const std::string previous = ReadBytes(file);
+  ASSERT_NE(previous.find("music_volume = 90\n"), std::string::npos) << previous;
+
+  disk.Fill();
+  // The game plays on with the change it could not keep.
+  EXPECT_EQ(volume_down(80),
+            "cinderwake: can't write the settings file " + file.string() + ": the new file can't be written\n");
+  EXPECT_EQ(ReadBytes(file), previous);
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(config)) names.push_back(entry.path().filename().string());
+  EXPECT_EQ(names, std::vector<std::string>{kSettingsFileName});
 }
 
 }  // namespace
