@@ -8,33 +8,14 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import time
 
 from PIL import Image, ImageChops
 
-from x_display import mean_difference, run, start_xvfb, need
+from x_display import need, run, start_xvfb, wait_for
 
 need("Xvfb", "xdpyinfo", "xdotool", "import")
 
 program, data_dir = sys.argv[1], sys.argv[2]
-
-def window_shot(display, window, path):
-    run(["import", "-display", display, "-window", window, path])
-    return Image.open(path)
-
-
-def wait_for(display, window, path, expected, what, seconds, box=None):
-    """Polls the window until it shows `expected` (within `box` only, when given)."""
-    deadline = time.time() + seconds
-    if box:
-        expected = expected.crop(box)
-    while True:
-        shot = window_shot(display, window, path)
-        d = mean_difference(shot.crop(box) if box else shot, expected)
-        if d < 4:
-            return
-        assert time.time() < deadline, f"the window does not show {what} (mean difference {d:.1f})"
-        time.sleep(0.2)
 
 
 def main():

@@ -4,7 +4,7 @@ import subprocess
 import sys
 import time
 
-from PIL import ImageChops, ImageStat
+from PIL import Image, ImageChops, ImageStat
 
 
 def need(*programs):
@@ -34,3 +34,22 @@ def start_xvfb(display, size, options=()):
             break
         time.sleep(0.1)
     return xvfb
+
+
+def window_shot(display, window, path):
+    run(["import", "-display", display, "-window", window, path])
+    return Image.open(path)
+
+
+def wait_for(display, window, path, expected, what, seconds, box=None):
+    """Polls the window until it shows `expected` (within `box` only, when given)."""
+    deadline = time.time() + seconds
+    if box:
+        expected = expected.crop(box)
+    while True:
+        shot = window_shot(display, window, path)
+        d = mean_difference(shot.crop(box) if box else shot, expected)
+        if d < 4:
+            return
+        assert time.time() < deadline, f"the window does not show {what} (mean difference {d:.1f})"
+        time.sleep(0.2)
