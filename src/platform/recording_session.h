@@ -23,6 +23,9 @@ class RecordingSession : public Session {
   void WaitForEvent(int64_t deadline) override;
   bool PollEvent(InputEvent& event) override;
   void Present(const Surface& frame) override { inner_.Present(frame); }
+  void PresentChanged(const Surface& frame, const FrameArea& changed) override {
+    inner_.PresentChanged(frame, changed);
+  }
   uint64_t RandomSeed() override;
 
   void SetMusicFile(const std::string& path) override { inner_.SetMusicFile(path); }

@@ -401,33 +401,45 @@ void SdlPlatform::ExpireNote() {
   if (note_on_screen_ && !note_.Showing(Ticks())) ShowTexture();
 }
 
-void SdlPlatform::Present(const Surface& frame) {
-  if (frame.Empty() || frame.pixels.size() != size_t(frame.width) * size_t(frame.height)) return;
+void SdlPlatform::Present(const Surface& frame) { PresentChanged(frame, FrameArea{0, 0, frame.width, frame.height}); }
+
+bool SdlPlatform::Upload(const Surface& frame, FrameArea area) {
+  if (frame.Empty() || frame.pixels.size() != size_t(frame.width) * size_t(frame.height)) return false;
   if (!texture_ || texture_width_ != frame.width || texture_height_ != frame.height) {
     if (texture_) SDL_DestroyTexture(texture_);
     texture_ = SDL_CreateTexture(renderer_, texture_format_, SDL_TEXTUREACCESS_STREAMING, frame.width, frame.height);
-    if (!texture_) return;
+    if (!texture_) return false;
     texture_width_ = frame.width;
     texture_height_ = frame.height;
+    area = FrameArea{0, 0, frame.width, frame.height};  // a new texture holds nothing yet
   }
+  const int x0 = std::max(area.x, 0), y0 = std::max(area.y, 0);
+  const int x1 = std::min(area.x + area.w, frame.width), y1 = std::min(area.y + area.h, frame.height);
+  if (x0 >= x1 || y0 >= y1) return true;
+  SDL_Rect rect{x0, y0, x1 - x0, y1 - y0};
   if (texture_format_ == kFrameFormat) {
-    SDL_UpdateTexture(texture_, nullptr, frame.pixels.data(), frame.width * 4);
-  } else {
-    // Red and blue trade places on the way in, so that showing the texture is a plain copy.
-    void* pixels = nullptr;
-    int pitch = 0;
-    if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) != 0) return;
-    const int width = frame.width, height = frame.height;  // locals: the stores can't change them
-    for (int y = 0; y < height; ++y) {
-      const uint32_t* src = frame.Row(y);
-      auto* dst = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(pixels) + size_t(y) * pitch);
-      for (int x = 0; x < width; ++x) {
-        uint32_t p = src[x];
-        dst[x] = (p & 0x0000FF00u) | ((p & 0xFFu) << 16) | ((p >> 16) & 0xFFu);
-      }
-    }
-    SDL_UnlockTexture(texture_);
+    SDL_UpdateTexture(texture_, &rect, frame.Row(y0) + x0, frame.width * 4);
+    return true;
   }
+  // Red and blue trade places on the way in, so that showing the texture is a plain copy.
+  void* pixels = nullptr;
+  int pitch = 0;
+  if (SDL_LockTexture(texture_, &rect, &pixels, &pitch) != 0) return false;
+  const int width = rect.w, height = rect.h;  // locals: the stores can't change them
+  for (int y = 0; y < height; ++y) {
+    const uint32_t* src = frame.Row(y0 + y) + x0;
+    auto* dst = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(pixels) + size_t(y) * pitch);
+    for (int x = 0; x < width; ++x) {
+      uint32_t p = src[x];
+      dst[x] = (p & 0x0000FF00u) | ((p & 0xFFu) << 16) | ((p >> 16) & 0xFFu);
+    }
+  }
+  SDL_UnlockTexture(texture_);
+  return true;
+}
+
+void SdlPlatform::PresentChanged(const Surface& frame, const FrameArea& changed) {
+  if (!Upload(frame, changed)) return;
   ShowTexture();
   if (!first_frame_shown_) {
     first_frame_shown_ = true;

@@ -56,6 +56,7 @@ class SdlPlatform : public Session, public Media, public Presentation {
   void WaitForEvent(int64_t deadline) override;
   bool PollEvent(InputEvent& event) override;
   void Present(const Surface& frame) override;
+  void PresentChanged(const Surface& frame, const FrameArea& changed) override;
   uint64_t RandomSeed() override;
 
   void SetMusicFile(const std::string& path) override;
@@ -84,6 +85,8 @@ class SdlPlatform : public Session, public Media, public Presentation {
   void OpenWindow(const DisplayMode& mode);
   void CloseWindow();
   void ShowTexture();
+  // Copies `area` of the frame into the texture (made anew when its size changed: then all of it).
+  bool Upload(const Surface& frame, FrameArea area);
   void OpenAudio();
   void CloseAudio();
   // Turns one SDL event into the game's events (none, one or several) at the end of pending_.

@@ -58,6 +58,12 @@ struct InputEvent {
   int pad = 0;      // which controller, while it stays plugged in
 };
 
+// A rectangle of the window picture, in its pixels.
+struct FrameArea {
+  int x = 0, y = 0, w = 0, h = 0;
+  bool operator==(const FrameArea&) const = default;
+};
+
 class Session {
  public:
   virtual ~Session() = default;
@@ -72,6 +78,12 @@ class Session {
   virtual bool PollEvent(InputEvent& event) = 0;
   // Shows the finished 800 x 600 window picture.
   virtual void Present(const Surface& frame) = 0;
+  // Shows the finished picture when only `changed` differs from the one presented last. A session
+  // that can't make use of that shows the whole picture.
+  virtual void PresentChanged(const Surface& frame, const FrameArea& changed) {
+    (void)changed;
+    Present(frame);
+  }
   // A seed for the random generator, taken whenever the game reseeds.
   virtual uint64_t RandomSeed() = 0;
 

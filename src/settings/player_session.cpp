@@ -234,6 +234,11 @@ void PlayerSession::Present(const Surface& frame) {
   inner_.Present(frame);
 }
 
+void PlayerSession::PresentChanged(const Surface& frame, const FrameArea& changed) {
+  last_frame_ = &frame;
+  inner_.PresentChanged(frame, changed);
+}
+
 void PlayerSession::Redraw() {
   if (!last_frame_) return;
   if (!options_open_) {

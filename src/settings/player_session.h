@@ -52,6 +52,7 @@ class PlayerSession : public Session {
   // Hands out the game's events; while the game stands still it keeps them (and the time) to itself.
   bool PollEvent(InputEvent& event) override;
   void Present(const Surface& frame) override;
+  void PresentChanged(const Surface& frame, const FrameArea& changed) override;
   uint64_t RandomSeed() override { return inner_.RandomSeed(); }
 
   void SetMusicFile(const std::string& path) override { inner_.SetMusicFile(path); }

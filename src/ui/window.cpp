@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
+#include <functional>
 
 #include "platform/key_codes.h"
 #include "runtime/value_types.h"
@@ -215,12 +217,101 @@ Element* Window::KeyTarget() {
   return focus_;
 }
 
+void Window::Refresh(const Element* drawn) {
+  while (drawn->parent) drawn = drawn->parent;
+  auto it = std::find(top_level_.begin(), top_level_.end(), drawn);
+  if (drawn_.size() != top_level_.size()) drawn_.assign(top_level_.size(), false);
+  if (it != top_level_.end()) drawn_[size_t(it - top_level_.begin())] = true;
+  dirty_ = true;
+  if (presents_frames) PresentIfChanged();
+}
+
+uint64_t Window::Look(const Element& el) const {
+  uint64_t h = 0xCBF29CE484222325ull;
+  auto mix = [&h](uint64_t v) { h = (h ^ v) * 0x100000001B3ull; };
+  auto mix_double = [&mix](double d) {
+    uint64_t bits;
+    std::memcpy(&bits, &d, sizeof bits);
+    mix(bits);
+  };
+  mix(el.visible);
+  if (!el.visible) return h;
+  mix(uint64_t(el.kind));
+  mix_double(el.left);
+  mix_double(el.top);
+  mix_double(el.width);
+  mix_double(el.height);
+  mix(uint64_t(el.border));
+  mix(std::hash<std::string>()(el.caption));
+  mix(el.back_colour);
+  mix(el.fore_colour);
+  mix_double(el.font_points);
+  mix(el.bold);
+  mix(reinterpret_cast<uintptr_t>(el.picture.get()));
+  // A new picture or size brings a new buffer; drawing into the buffer is told through Refresh.
+  mix(reinterpret_cast<uintptr_t>(el.buffer.pixels.data()));
+  mix(uint64_t(el.buffer.width) << 32 | uint32_t(el.buffer.height));
+  for (const Element* child : el.children) mix(Look(*child));
+  return h;
+}
+
+FrameArea Window::ChangedArea() {
+  const size_t n = top_level_.size();
+  if (looks_.size() != n) {
+    looks_.assign(n, 0);
+    areas_.assign(n, FrameArea{});
+    drawn_all_ = true;
+  }
+  if (drawn_.size() != n) drawn_.assign(n, false);
+  int x0 = kWidth, y0 = kHeight, x1 = 0, y1 = 0;
+  auto add = [&](const FrameArea& a) {
+    if (a.w <= 0 || a.h <= 0) return;
+    x0 = std::min(x0, a.x);
+    y0 = std::min(y0, a.y);
+    x1 = std::max(x1, a.x + a.w);
+    y1 = std::max(y1, a.y + a.h);
+  };
+  for (size_t i = 0; i < n; ++i) {
+    const Element& el = *top_level_[i];
+    FrameArea area;
+    if (el.visible) {
+      const PixelRect r = el.DrawnRect();
+      // A label's text is not held inside its rectangle.
+      if (el.kind == ElementKind::Label) area = {0, 0, kWidth, kHeight};
+      int ax0 = std::max(r.x, 0), ay0 = std::max(r.y, 0);
+      int ax1 = std::min(r.x + r.w, kWidth), ay1 = std::min(r.y + r.h, kHeight);
+      if (el.kind != ElementKind::Label && ax0 < ax1 && ay0 < ay1) area = {ax0, ay0, ax1 - ax0, ay1 - ay0};
+    }
+    uint64_t look = Look(el);
+    if (drawn_[i] || look != looks_[i] || !(area == areas_[i])) {
+      add(areas_[i]);
+      add(area);
+    }
+    looks_[i] = look;
+    areas_[i] = area;
+    drawn_[i] = false;
+  }
+  if (drawn_all_) {
+    drawn_all_ = false;
+    return {0, 0, kWidth, kHeight};
+  }
+  if (x0 >= x1 || y0 >= y1) return {};
+  return {x0, y0, x1 - x0, y1 - y0};
+}
+
 void Window::PresentIfChanged() {
   if (!dirty_) return;
   dirty_ = false;
   last_present_ = session_.Ticks();
-  ComposeInto(frame_);
-  session_.Present(frame_);
+  const FrameArea area = ChangedArea();
+  if (area.w <= 0 || area.h <= 0) return;  // the picture on screen is still right
+  if (frame_.width != kWidth || frame_.height != kHeight || area == FrameArea{0, 0, kWidth, kHeight}) {
+    ComposeInto(frame_);
+    session_.Present(frame_);
+    return;
+  }
+  ComposeInto(frame_, area);
+  session_.PresentChanged(frame_, area);
 }
 
 }  // namespace cw

@@ -52,8 +52,11 @@ class Window {
   // Shows what has been drawn. Other changes (captions, moves) reach the screen at the next yield.
   void Refresh() {
     dirty_ = true;
+    drawn_all_ = true;
     if (presents_frames) PresentIfChanged();
   }
+  // The same when only `drawn`'s buffer has been drawn on: the rest of the picture is not composed again.
+  void Refresh(const Element* drawn);
   // False for the headless twin, which composes the picture only when asked for a screenshot.
   bool presents_frames = true;
 
@@ -62,11 +65,14 @@ class Window {
   void DoEvents();
   void Dispatch(const InputEvent& event);
 
-  // Presents the window picture if anything changed since the last time.
+  // Presents the window picture if anything changed since the last time; only the part that changed
+  // is composed and handed to the session.
   void PresentIfChanged();
   // The window picture composed from the visible elements in stacking order.
   Surface Compose() const;
   void ComposeInto(Surface& frame) const;
+  // Composes only `area` of a frame that already has the window's size.
+  void ComposeInto(Surface& frame, const FrameArea& area) const;
 
   // Set by the game: the media player's end-of-stream handler and the window's close request.
   std::function<void()> on_music_ended;
@@ -95,9 +101,20 @@ class Window {
   Element* pressed_ = nullptr;  // element under the pointer when the left button went down
   int shift_state_ = 0;
   ControllerMapping pad_mapping_;
+  // What a top-level element (with everything inside it) looks like, short of its buffers' pixels.
+  uint64_t Look(const Element& el) const;
+  // The part of the picture that differs from the one presented last (w == 0: none).
+  FrameArea ChangedArea();
+
   bool dirty_ = true;
   int64_t last_present_ = 0;
   Surface frame_;  // kept between presents: a fresh 800 x 600 buffer every pass costs page faults
+  // Since the last present: drawn on somewhere unknown, or in these top-level elements' buffers.
+  bool drawn_all_ = true;
+  std::vector<bool> drawn_;
+  // Per top-level element, as presented last: its look and where it lay (w == 0: not shown).
+  std::vector<uint64_t> looks_;
+  std::vector<FrameArea> areas_;
 };
 
 }  // namespace cw

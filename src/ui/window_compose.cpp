@@ -132,12 +132,33 @@ Surface Window::Compose() const {
 }
 
 void Window::ComposeInto(Surface& frame) const {
-  if (frame.width != kWidth || frame.height != kHeight)
-    frame = Surface(kWidth, kHeight, 0);
-  else
-    frame.Fill(0);
-  for (auto it = top_level_.rbegin(); it != top_level_.rend(); ++it)
-    DrawElement(frame, **it, 0, 0, 0, 0, kWidth, kHeight);
+  if (frame.width != kWidth || frame.height != kHeight) frame = Surface(kWidth, kHeight, 0);
+  ComposeInto(frame, FrameArea{0, 0, kWidth, kHeight});
+}
+
+void Window::ComposeInto(Surface& frame, const FrameArea& area) const {
+  const Clip c = Clip{0, 0, kWidth, kHeight}.Intersect(area.x, area.y, area.w, area.h);
+  if (c.Empty()) return;
+  // What lies beneath a surface whose picture covers the whole area is never seen: drawing starts there.
+  size_t bottom = top_level_.size();
+  bool covered = false;
+  for (size_t i = 0; i < top_level_.size(); ++i) {
+    const Element& el = *top_level_[i];
+    if (!el.visible || el.kind != ElementKind::Surface) continue;
+    const PixelRect r = el.DrawnRect();
+    const int bx = r.x + el.border, by = r.y + el.border;
+    const Clip shown = Clip{0, 0, kWidth, kHeight}
+                           .Intersect(r.x, r.y, r.w, r.h)
+                           .Intersect(bx, by, el.ClientWidth(), el.ClientHeight())
+                           .Intersect(bx, by, el.buffer.width, el.buffer.height);
+    if (shown.x0 <= c.x0 && shown.y0 <= c.y0 && shown.x1 >= c.x1 && shown.y1 >= c.y1) {
+      bottom = i + 1;
+      covered = true;
+      break;
+    }
+  }
+  if (!covered) FillRect(frame, c, c.x0, c.y0, c.x1 - c.x0, c.y1 - c.y0, 0);
+  for (size_t i = bottom; i-- > 0;) DrawElement(frame, *top_level_[i], 0, 0, c.x0, c.y0, c.x1, c.y1);
 }
 
 }  // namespace cw
