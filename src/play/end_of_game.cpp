@@ -20,7 +20,7 @@ void FadePlayArea(Game& g, double level_step) {
     g.DoEvents();
     Surface& picture = g.e.picCity_base->buffer;
     FoxBrightness(picture, picture, picture, picture, 0, CInt(i * level_step), 0);
-    g.ui.Refresh();
+    g.ui.Refresh(g.e.picCity_base);
   }
 }
 

@@ -1,5 +1,7 @@
 #include "play/game_loop.h"
 
+#include <algorithm>
+
 #include "actors/blood_splats.h"
 #include "actors/boss.h"
 #include "actors/enemies.h"
@@ -24,6 +26,24 @@ void DrawLocation(Game& g) {
   int x = CInt(g.helpXCity), y = CInt(g.helpYCity);
   Blit(g.e.picCity_base->buffer, x, y, CInt(picture.width), CInt(picture.height), picture.buffer, 0, 0);
   mask.CopyTo(g.e.picCity_Collid->buffer, x, y, CInt(mask.width), CInt(mask.height));
+}
+
+// True when the location picture will cover the whole play area, so clearing it first changes nothing.
+bool LocationCoversPlayArea(Game& g) {
+  const Element& area = *g.e.picCity_base;
+  const Element& picture = *g.e.picHelp_city_base;
+  if (area.picture || area.reload_picture || area.back_colour != 0) return false;
+  const Surface& dst = area.buffer;
+  if (dst.width != area.ClientWidth() || dst.height != area.ClientHeight()) return false;
+  try {
+    // As DrawLocation's copy clips it.
+    int64_t x = CInt(g.helpXCity), y = CInt(g.helpYCity);
+    int64_t w = std::min<int64_t>(CInt(picture.width), picture.buffer.width);
+    int64_t h = std::min<int64_t>(CInt(picture.height), picture.buffer.height);
+    return x <= 0 && y <= 0 && x + w >= dst.width && y + h >= dst.height;
+  } catch (const RuntimeFault&) {
+    return false;  // DrawLocation meets the fault itself, after the clearing
+  }
 }
 
 void DrawPlayer(Game& g) {
@@ -62,7 +82,7 @@ void RunGameFrame(Game& g) {
     MovePlayer(g);
     CheckMapTriggers(g);
     // The play area and the hidden mask are built anew from the location surfaces.
-    g.e.picCity_base->Clear();
+    if (!LocationCoversPlayArea(g)) g.e.picCity_base->Clear();
     DrawLocation(g);
     UpdateBloodSplats(g);
     SpawnEnemies(g);
@@ -80,7 +100,7 @@ void RunGameFrame(Game& g) {
       DrawBossLifeBar(g);
     }
     CheckDeath(g);
-    g.ui.Refresh();
+    g.ui.Refresh(g.e.picCity_base);
   } catch (const RuntimeFault&) {
     ++g.faulted_passes;
   }
