@@ -246,7 +246,13 @@ bool SdlPlatform::WaitSdlEvent(SDL_Event& event, int timeout_ms) {
 bool SdlPlatform::PollEvent(InputEvent& event) {
   ExpireNote();
   SDL_Event sdl;
-  while (pending_.empty() && SDL_PollEvent(&sdl)) Translate(sdl);
+  // Fetching the system's events is a round of calls to the X server; a pass yields twice within a
+  // millisecond, and once is enough. What SDL has queued already is handed out either way.
+  if (int64_t now = Ticks(); now != last_pump_) {
+    last_pump_ = now;
+    SDL_PumpEvents();
+  }
+  while (pending_.empty() && SDL_PeepEvents(&sdl, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) Translate(sdl);
   if (pending_.empty()) return false;
   event = pending_.front();
   pending_.pop_front();

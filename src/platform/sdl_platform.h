@@ -124,6 +124,7 @@ class SdlPlatform : public Session, public Media, public Presentation {
   bool covering_ = false;  // full screen without a window manager: a borderless window over the screen
   static constexpr int64_t kFullScreenGrace = 1000;  // milliseconds for a window manager to grant full screen
   int64_t full_screen_asked_at_ = -1;
+  int64_t last_pump_ = -1;  // the tick at which the system's events were last fetched
   Mix_Music* music_ = nullptr;
   std::string music_file_;   // the file the game set
   std::string loaded_file_;  // the file music_ was loaded from
