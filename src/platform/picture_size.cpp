@@ -8,7 +8,8 @@ namespace {
 bool Fits(int64_t width, int64_t height) {
   if (width < 0) width = -width;
   if (height < 0) height = -height;  // a BMP stored top-down
-  return width * height <= kLargestPicturePixels;
+  // Divided rather than multiplied: two 32-bit sides from a damaged header overflow 64 bits.
+  return width == 0 || height <= kLargestPicturePixels / width;
 }
 
 uint32_t Little16(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8; }
