@@ -115,6 +115,37 @@ TEST(FuzzCorpusTest, SettingsFilesGiveSettingsAndNameTheFileAndLineOfEachBadOne)
   EXPECT_GT(warned, 0u);
 }
 
+// What the reader of --replay files alone found: refused naming a line, or written out again and read
+// back to the same text.
+TEST(FuzzCorpusTest, RecordingReaderRefusesWithALineOrReadsBackTheSame) {
+  auto files = Corpus("recording");
+  ASSERT_GT(files.size(), 20u);
+  auto written = [](const SessionLog& log) {
+    std::ostringstream out;
+    WriteSessionHeader(out, log.header);
+    for (const auto& entry : log.entries) WriteSessionEntry(out, entry);
+    return out.str();
+  };
+  size_t refused = 0, read = 0;
+  for (const auto& text : files) {
+    std::istringstream in(text);
+    SessionLog log;
+    try {
+      log = ReadSessionLog(in);
+    } catch (const SessionLogError& e) {
+      EXPECT_EQ(std::string(e.what()).rfind("line ", 0), 0u) << e.what();
+      ++refused;
+      continue;
+    }
+    const std::string once = written(log);
+    std::istringstream again(once);
+    EXPECT_EQ(written(ReadSessionLog(again)), once);
+    ++read;
+  }
+  EXPECT_GT(refused, 0u);
+  EXPECT_GT(read, 0u);
+}
+
 struct RecordingEnded {};
 
 // Each recording is refused with its line, or replayed against the whole game until it ends (all of

@@ -4,10 +4,10 @@
 # Everything runs under nice, so that other work on the machine keeps the cores.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-target=${1:?script, savegame, settings, picture or replay}
+target=${1:?script, savegame, settings, picture, recording or replay}
 seconds=${2:-600}
 case "$target" in
-  script | savegame | settings | picture | replay) ;;
+  script | savegame | settings | picture | recording | replay) ;;
   *) echo "unknown target $target" >&2; exit 2 ;;
 esac
 out=build-fuzz
@@ -19,6 +19,9 @@ corpus="tests/fuzz_corpus/$target"
 grown="$out/grown/$target"
 mkdir -p "$corpus" "$grown"
 # New inputs go to the first folder, in the build folder; the corpus is read as seeds.
+# The reader of recordings starts from the recordings that the replay target keeps.
+seeds=("$corpus")
+if [ "$target" = recording ]; then seeds+=(tests/fuzz_corpus/replay); fi
 nice -n 15 "$fuzzer" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$corpus/crash-" \
-  "$grown" "$corpus"
+  "$grown" "${seeds[@]}"
 nice -n 15 "$fuzzer" -merge=1 "$corpus" "$grown"
