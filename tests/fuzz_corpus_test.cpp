@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -115,6 +116,17 @@ TEST(FuzzCorpusTest, SettingsFilesGiveSettingsAndNameTheFileAndLineOfEachBadOne)
   EXPECT_GT(warned, 0u);
 }
 
+// A recording read whole, or refused naming the line it could not take.
+std::optional<SessionLog> ReadOrRefuse(const std::string& text) {
+  std::istringstream in(text);
+  try {
+    return ReadSessionLog(in);
+  } catch (const SessionLogError& e) {
+    EXPECT_EQ(std::string(e.what()).rfind("line ", 0), 0u) << e.what();
+    return std::nullopt;
+  }
+}
+
 // What the reader of --replay files alone found: refused naming a line, or written out again and read
 // back to the same text.
 TEST(FuzzCorpusTest, RecordingReaderRefusesWithALineOrReadsBackTheSame) {
@@ -128,16 +140,12 @@ TEST(FuzzCorpusTest, RecordingReaderRefusesWithALineOrReadsBackTheSame) {
   };
   size_t refused = 0, read = 0;
   for (const auto& text : files) {
-    std::istringstream in(text);
-    SessionLog log;
-    try {
-      log = ReadSessionLog(in);
-    } catch (const SessionLogError& e) {
-      EXPECT_EQ(std::string(e.what()).rfind("line ", 0), 0u) << e.what();
+    std::optional<SessionLog> log = ReadOrRefuse(text);
+    if (!log) {
       ++refused;
       continue;
     }
-    const std::string once = written(log);
+    const std::string once = written(*log);
     std::istringstream again(once);
     EXPECT_EQ(written(ReadSessionLog(again)), once);
     ++read;
@@ -156,18 +164,14 @@ TEST(FuzzCorpusReplayTest, RecordingsAreRefusedOrReplayedToTheirEnd) {
   test::ScratchDir saves;
   size_t refused = 0, ended = 0, parted = 0;
   for (const auto& text : files) {
-    std::istringstream in(text);
-    SessionLog log;
-    try {
-      log = ReadSessionLog(in);
-    } catch (const SessionLogError& e) {
-      EXPECT_EQ(std::string(e.what()).rfind("line ", 0), 0u) << e.what();
+    std::optional<SessionLog> log = ReadOrRefuse(text);
+    if (!log) {
       ++refused;
       continue;
     }
     test::TestGame t;
-    const size_t entries = log.entries.size();
-    ReplaySession replay(t.platform, std::move(log), false);
+    const size_t entries = log->entries.size();
+    ReplaySession replay(t.platform, std::move(*log), false);
     replay.on_end = [] { throw RecordingEnded{}; };
     Game g(replay, t.platform, CINDERWAKE_TEST_DATA_DIR);
     g.save_dir = saves.path();

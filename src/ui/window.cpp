@@ -274,13 +274,13 @@ FrameArea Window::ChangedArea() {
   for (size_t i = 0; i < n; ++i) {
     const Element& el = *top_level_[i];
     FrameArea area;
-    if (el.visible) {
+    if (el.visible && el.kind == ElementKind::Label) {
+      area = {0, 0, kWidth, kHeight};  // a label's text is not held inside its rectangle
+    } else if (el.visible) {
       const PixelRect r = el.DrawnRect();
-      // A label's text is not held inside its rectangle.
-      if (el.kind == ElementKind::Label) area = {0, 0, kWidth, kHeight};
       int ax0 = std::max(r.x, 0), ay0 = std::max(r.y, 0);
       int ax1 = std::min(r.x + r.w, kWidth), ay1 = std::min(r.y + r.h, kHeight);
-      if (el.kind != ElementKind::Label && ax0 < ax1 && ay0 < ay1) area = {ax0, ay0, ax1 - ax0, ay1 - ay0};
+      if (ax0 < ax1 && ay0 < ay1) area = {ax0, ay0, ax1 - ax0, ay1 - ay0};
     }
     uint64_t look = Look(el);
     if (drawn_[i] || look != looks_[i] || !(area == areas_[i])) {
