@@ -42,7 +42,7 @@ const server = http.createServer((req, res) => {
 await new Promise((r) => server.listen(0, '127.0.0.1', r));
 const url = `http://127.0.0.1:${server.address().port}/`;
 
-// CPU seconds of processes (utime + stime from /proc).
+// CPU seconds of each process below `pid` (utime + stime from /proc), with its kind (renderer, gpu-process, ...).
 const HZ = 100;
 function children(pid) {
   const out = [];
@@ -56,20 +56,20 @@ function children(pid) {
   }
   return out;
 }
-// Of the descendants of `pid` alone.
 function cpuSeconds(pid) {
-  let total = 0;
+  const out = new Map();
   const stack = children(pid);
   while (stack.length) {
     const p = stack.pop();
     try {
       const stat = fs.readFileSync(`/proc/${p}/stat`, 'utf8');
       const fields = stat.slice(stat.lastIndexOf(')') + 2).split(' ');
-      total += (Number(fields[11]) + Number(fields[12])) / HZ;
+      const kind = /--type=([a-z-]+)/.exec(fs.readFileSync(`/proc/${p}/cmdline`, 'utf8'));
+      out.set(p, { kind: kind ? kind[1] : 'browser', seconds: (Number(fields[11]) + Number(fields[12])) / HZ });
     } catch { /* gone */ }
     stack.push(...children(p));
   }
-  return total;
+  return out;
 }
 async function waitForDump(page, predicate, what) {
   const deadline = Date.now() + 60000;
@@ -81,11 +81,22 @@ async function waitForDump(page, predicate, what) {
     await sleep(100);
   }
 }
+// Shares of a core over `seconds`: all of the browser's processes, and the tab's own (the busiest renderer,
+// which is what the browser's task manager shows for the tab).
 async function cpuShare(pid, seconds) {
   const c0 = cpuSeconds(pid);
   const t0 = Date.now();
   await sleep(seconds * 1000);
-  return (cpuSeconds(pid) - c0) / ((Date.now() - t0) / 1000);
+  const c1 = cpuSeconds(pid);
+  const elapsed = (Date.now() - t0) / 1000;
+  let all = 0;
+  let tab = 0;
+  for (const [p, { kind, seconds: s }] of c1) {
+    const used = s - (c0.has(p) ? c0.get(p).seconds : 0);
+    all += used;
+    if (kind === 'renderer') tab = Math.max(tab, used);
+  }
+  return { all: all / elapsed, tab: tab / elapsed };
 }
 
 const load0 = os.loadavg()[0];
@@ -132,8 +143,9 @@ for (let run = 0; run < Number(opt.runs); ++run) {
       const play = await cpuShare(pid, 10);
       const after = JSON.parse(await page.evaluate(() => window.cinderwakeDump()));
       if (opt.screenshot) await page.screenshot({ path: opt.screenshot });
-      console.log(`CPU, all of the browser's processes: menu ${(100 * menu).toFixed(1)}% of a core, ` +
-                  `playing ${(100 * play).toFixed(1)}% of a core (${after.passes} passes, in play: ${after.state.blnGame})`);
+      const pct = (x) => `${(100 * x).toFixed(1)}%`;
+      console.log(`CPU in % of a core, the tab's process / all of the browser's: menu ${pct(menu.tab)} / ${pct(menu.all)}, ` +
+                  `playing ${pct(play.tab)} / ${pct(play.all)} (${after.passes} passes, in play: ${after.state.blnGame})`);
     }
   }
   await browser.close();

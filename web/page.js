@@ -177,6 +177,22 @@
     });
   }
 
+  // ------------------------------------------------------------ the picture
+  // The program hands over the changed area of its RGBA picture, which the canvas copies straight out
+  // of the program's memory. Desynchronized: the browser shows it without a round through its
+  // compositor's usual frame, which halves what every picture costs while playing.
+  const context = canvas.getContext('2d', { alpha: false, desynchronized: true });
+  let image = null;
+  function present(heap, pixels, width, height, x, y, w, h) {
+    // The view is made again when the program's memory has grown (a new buffer) or the picture moved.
+    if (!image || image.data.buffer !== heap.buffer || image.data.byteOffset !== pixels ||
+        image.width !== width || image.height !== height) {
+      image = new ImageData(new Uint8ClampedArray(heap.buffer, pixels, width * height * 4), width, height);
+    }
+    context.putImageData(image, 0, 0, x, y, w, h);
+  }
+  let noteTimer = 0;
+
   // ------------------------------------------------------------ the program
   let runtimeReady;
   const runtime = new Promise((resolve) => { runtimeReady = resolve; });
@@ -219,10 +235,13 @@
         messageBox.style.display = 'block';
       }
     },
+    cinderwakePresent: present,
     cinderwakeToggleFullScreen: toggleFullScreen,
-    cinderwakeNote: (text) => {
+    cinderwakeNote: (text, ms) => {
+      clearTimeout(noteTimer);
       noteBox.textContent = text;
       noteBox.style.display = text ? 'block' : 'none';
+      if (text && ms >= 0) noteTimer = setTimeout(() => { noteBox.style.display = 'none'; }, ms);
     },
     cinderwakeGestured: () => gestured,
   };

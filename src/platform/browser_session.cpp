@@ -42,6 +42,16 @@ EM_JS(void, cw_page_toggle_full_screen, (), {
 EM_JS(void, cw_page_first_frame, (), {
   if (Module.cinderwakeFirstFrame) Module.cinderwakeFirstFrame();
 });
+
+// Puts the area (x, y, w, h) of the width x height RGBA picture at `pixels` into the canvas.
+EM_JS(void, cw_page_present, (const void* pixels, int width, int height, int x, int y, int w, int h), {
+  Module.cinderwakePresent(HEAPU8, pixels, width, height, x, y, w, h);
+});
+
+// Shows `text` over the picture for `ms` milliseconds (negative: until the next note); "" takes it away.
+EM_JS(void, cw_page_note, (const char* text, int ms), {
+  if (Module.cinderwakeNote) Module.cinderwakeNote(UTF8ToString(text), ms);
+});
 // clang-format on
 
 int WakeOnEvent(void*, SDL_Event*) {
@@ -53,12 +63,6 @@ int WakeOnEvent(void*, SDL_Event*) {
 SdlPlatform::Options PageOptions(SdlPlatform::Options options) {
   // Keys only while the canvas has the focus, so the rest of the page keeps its keys.
   SDL_SetHint(SDL_HINT_EMSCRIPTEN_KEYBOARD_ELEMENT, "#canvas");
-  // SDL's own blitter into a 2D canvas (putImageData): WebGL costs far more where the browser draws it
-  // on the CPU, and the picture is shown 1:1 anyway, the page scaling the canvas.
-  SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
-  // Our waits hand control to the browser; SDL yielding after every present too would only add one
-  // unwinding of the whole stack per picture.
-  SDL_SetHint(SDL_HINT_EMSCRIPTEN_ASYNCIFY, "0");
   options.in_page = true;
   options.read_ahead.clear();  // the page has no second thread
   return options;
@@ -102,11 +106,39 @@ void BrowserSession::SetDisplay(const DisplayMode& mode) {
 }
 
 void BrowserSession::Present(const Surface& frame) {
-  SdlPlatform::Present(frame);
+  PresentChanged(frame, FrameArea{0, 0, frame.width, frame.height});
+}
+
+// The canvas takes RGBA bytes straight from the program's memory: only the changed area is converted
+// and handed over, with no renderer, texture or JavaScript copy in between.
+void BrowserSession::PresentChanged(const Surface& frame, const FrameArea& changed) {
+  if (frame.Empty() || frame.pixels.size() != size_t(frame.width) * size_t(frame.height)) return;
+  FrameArea area = changed;
+  if (rgba_width_ != frame.width || rgba_height_ != frame.height) {
+    rgba_.assign(frame.pixels.size(), 0);
+    rgba_width_ = frame.width;
+    rgba_height_ = frame.height;
+    area = FrameArea{0, 0, frame.width, frame.height};  // nothing of it is in the canvas yet
+  }
+  const int x0 = std::max(area.x, 0), y0 = std::max(area.y, 0);
+  const int x1 = std::min(area.x + area.w, frame.width), y1 = std::min(area.y + area.h, frame.height);
+  if (x0 < x1 && y0 < y1) {
+    for (int y = y0; y < y1; ++y) {
+      const uint32_t* src = frame.Row(y) + x0;
+      uint32_t* dst = rgba_.data() + size_t(y) * size_t(frame.width) + x0;
+      // 0x00BBGGRR is the bytes R, G, B, 0 already: only the alpha byte is the canvas's own.
+      for (int x = 0; x < x1 - x0; ++x) dst[x] = src[x] | 0xFF000000u;
+    }
+    cw_page_present(rgba_.data(), frame.width, frame.height, x0, y0, x1 - x0, y1 - y0);
+  }
   if (!first_frame_told_) {
     first_frame_told_ = true;
     cw_page_first_frame();
   }
+}
+
+void BrowserSession::ShowNote(const std::string& text, int64_t shown_for) {
+  cw_page_note(text.c_str(), int(std::clamp<int64_t>(shown_for, -1, INT_MAX)));
 }
 
 }  // namespace cw

@@ -4,6 +4,7 @@
 // to the browser (Asyncify) instead of blocking, and a wait for events ends as soon as SDL queues one:
 // the page stays alive and nothing spins. Full screen is the page's; the page hears of the first frame.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/sdl_platform.h"
@@ -18,6 +19,8 @@ class BrowserSession : public SdlPlatform {
 
   void WaitUntil(int64_t deadline) override;
   void Present(const Surface& frame) override;
+  void PresentChanged(const Surface& frame, const FrameArea& changed) override;
+  void ShowNote(const std::string& text, int64_t shown_for) override;
   void SetDisplay(const DisplayMode& mode) override;
 
  protected:
@@ -25,6 +28,9 @@ class BrowserSession : public SdlPlatform {
 
  private:
   bool first_frame_told_ = false;
+  std::vector<uint32_t> rgba_;  // the picture as the canvas takes it
+  int rgba_width_ = 0;
+  int rgba_height_ = 0;
   bool full_screen_;  // the setting last given
 };
 

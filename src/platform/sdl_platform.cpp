@@ -171,6 +171,9 @@ void SdlPlatform::OpenWindow(const DisplayMode& mode) {
   no_window_manager_ = !in_page_ && X11WithoutWindowManager(window_);
   if (mode.full_screen && !in_page_) GoFullScreen();
   SDL_ShowWindow(window_);
+  // Characters are derived from the keys themselves; no input method window is wanted.
+  SDL_StopTextInput();
+  if (in_page_) return;  // the page puts the picture into its canvas itself
 
   renderer_ = CreateRenderer(window_);
   if (!renderer_) throw SdlError("Cannot draw into the window");
@@ -186,8 +189,6 @@ void SdlPlatform::OpenWindow(const DisplayMode& mode) {
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   SDL_RenderClear(renderer_);
   SDL_RenderPresent(renderer_);
-  // Characters are derived from the keys themselves; no input method window is wanted.
-  SDL_StopTextInput();
 }
 
 void SdlPlatform::CloseWindow() {
@@ -265,7 +266,9 @@ void SdlPlatform::Translate(const SDL_Event& sdl) {
   auto picture_point = [&](int x, int y) {
     int window_w = 0, window_h = 0, drawable_w = 0, drawable_h = 0;
     SDL_GetWindowSize(window_, &window_w, &window_h);
-    SDL_GetRendererOutputSize(renderer_, &drawable_w, &drawable_h);
+    drawable_w = window_w;
+    drawable_h = window_h;
+    if (renderer_) SDL_GetRendererOutputSize(renderer_, &drawable_w, &drawable_h);
     Viewport v = PictureViewport(drawable_w, drawable_h);
     PicturePoint p =
         WindowToPicture(v, x, y, window_w, window_h, drawable_w, drawable_h, kPictureWidth, kPictureHeight);
@@ -410,7 +413,7 @@ void SdlPlatform::ExpireNote() {
 void SdlPlatform::Present(const Surface& frame) { PresentChanged(frame, FrameArea{0, 0, frame.width, frame.height}); }
 
 bool SdlPlatform::Upload(const Surface& frame, FrameArea area) {
-  if (frame.Empty() || frame.pixels.size() != size_t(frame.width) * size_t(frame.height)) return false;
+  if (!renderer_ || frame.Empty() || frame.pixels.size() != size_t(frame.width) * size_t(frame.height)) return false;
   if (!texture_ || texture_width_ != frame.width || texture_height_ != frame.height) {
     if (texture_) SDL_DestroyTexture(texture_);
     texture_ = SDL_CreateTexture(renderer_, texture_format_, SDL_TEXTUREACCESS_STREAMING, frame.width, frame.height);
@@ -459,6 +462,7 @@ void SdlPlatform::PresentChanged(const Surface& frame, const FrameArea& changed)
 }
 
 void SdlPlatform::ShowTexture() {
+  if (!renderer_) return;
   CheckFullScreenGranted();
   int output_w = 0, output_h = 0;
   SDL_GetRendererOutputSize(renderer_, &output_w, &output_h);

@@ -42,6 +42,7 @@ class SdlPlatform : public Session, public Media, public Presentation {
     std::vector<std::string> read_ahead;
     std::vector<std::string> read_ahead_indexed;  // the same for masks (DecodeIndexed)
     // The canvas of a web page: 800 x 600, neither resizable nor full screen (the page scales it).
+    // No renderer: the subclass puts the picture and the notes into the page itself.
     bool in_page = false;
   };
 

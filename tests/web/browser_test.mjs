@@ -387,7 +387,7 @@ async function storedFile(page, folder, name) {
   }, [folder, name]);
 }
 
-// The volume lowered and the music muted with their keys, the page reloaded: both are still so.
+// The volume lowered and the music muted with their keys (a note tells), the page reloaded: both are still so.
 tests.settings = async () => {
   const server = await serve();
   const b = await launch();
@@ -400,6 +400,11 @@ tests.settings = async () => {
     const changed = (await waitForDump(page, (x) => x.settings.mute === true, 'muting with M')).settings;
     check(changed.music_volume === before.music_volume - 10,
           `the volume went from ${before.music_volume} to ${changed.music_volume} with one -`);
+    // The note over the picture says so for a moment, then goes.
+    const note = await page.locator('#note');
+    await note.waitFor({ state: 'visible', timeout: 5000 });
+    check(await note.textContent() === 'Music muted', `the note says ${JSON.stringify(await note.textContent())}`);
+    await note.waitFor({ state: 'hidden', timeout: 5000 });
     // Written through to the browser's storage before the page goes.
     const deadline = Date.now() + 10000;
     let stored = null;
