@@ -6,7 +6,6 @@
 #include <iostream>
 #include <memory>
 #include <random>
-#include <sstream>
 
 #include "app/command_line.h"
 #include "app/data_check.h"
@@ -42,15 +41,6 @@ namespace fs = std::filesystem;
 std::vector<uint8_t> Bytes(const std::string& asset) {
   auto span = EmbeddedAsset(asset);
   return {span.begin(), span.end()};
-}
-
-bool ReadFile(const fs::path& path, std::string& out) {
-  std::ifstream f(path, std::ios::binary);
-  if (!f) return false;
-  std::ostringstream s;
-  s << f.rdbuf();
-  out = s.str();
-  return true;
 }
 
 void RunScriptCommand(Game& g, PlayerSession& player, const ScriptCommand& c) {
@@ -184,13 +174,13 @@ int RunProgram(int argc, char** argv) {
 
   std::vector<ScriptCommand> script;
   if (cl->headless && !cl->script.empty()) {
-    std::string text;
-    if (!ReadFile(PathFromUtf8(cl->script), text)) {
+    std::optional<std::string> text = ReadWholeFile(PathFromUtf8(cl->script));
+    if (!text) {
       std::cerr << "cinderwake: can't read the script " << cl->script << "\n";
       return 2;
     }
     try {
-      script = ParseScript(text);
+      script = ParseScript(*text);
     } catch (const ScriptError& e) {
       std::cerr << "cinderwake: " << cl->script << ": " << e.what() << "\n";
       return 2;
@@ -294,8 +284,7 @@ int RunProgram(int argc, char** argv) {
       SessionHeader header;
       header.frames = frames;
       header.settings = FormatSettings(settings);
-      std::string saved;
-      if (ReadFile(save_dir / kSaveFileName, saved)) header.saved_game = saved;
+      if (auto saved = ReadWholeFile(save_dir / kSaveFileName)) header.saved_game = *saved;
       recorder = std::make_unique<RecordingSession>(*base, cl->record, header);
       session = recorder.get();
       quiet = &recorder->quiet;

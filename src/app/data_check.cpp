@@ -1,23 +1,13 @@
 #include "app/data_check.h"
 
-#include <fstream>
-#include <sstream>
 #include <vector>
 
+#include "platform/host_os.h"
 #include "platform/utf8_path.h"
 #include "world/location_catalogue.h"
 
 namespace cw {
 namespace {
-
-bool ReadAll(const std::filesystem::path& file, std::string& out) {
-  std::ifstream f(file, std::ios::binary);
-  if (!f) return false;
-  std::ostringstream s;
-  s << f.rdbuf();
-  out = s.str();
-  return bool(f) || f.eof();
-}
 
 unsigned Byte(const std::string& s, size_t i) { return static_cast<unsigned char>(s[i]); }
 
@@ -67,9 +57,9 @@ std::vector<std::pair<std::string, bool>> RequiredDataFiles() {
 std::optional<std::string> CheckDataFolder(const std::filesystem::path& data_dir) {
   for (const auto& [name, jpeg] : RequiredDataFiles()) {
     auto path = data_dir / name;
-    std::string bytes;
-    if (!ReadAll(path, bytes)) return "missing data file: " + Utf8Path(path);
-    if (!(jpeg ? LooksLikeWholeJpeg(bytes) : LooksLikeWholeGif(bytes)))
+    std::optional<std::string> bytes = ReadWholeFile(path);
+    if (!bytes) return "missing data file: " + Utf8Path(path);
+    if (!(jpeg ? LooksLikeWholeJpeg(*bytes) : LooksLikeWholeGif(*bytes)))
       return "damaged data file (not a whole " + std::string(jpeg ? "JPEG" : "GIF") + " picture): " + Utf8Path(path);
   }
   return std::nullopt;

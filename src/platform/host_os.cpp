@@ -1,5 +1,6 @@
 #include "platform/host_os.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -14,10 +15,17 @@
 #include <shlobj.h>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace cw {
+
+namespace {
+// Whole files are read straight into their string, sized by the file: reading them a character or a
+// small block at a time cost more than decoding the pictures, most of all in the browser.
+constexpr size_t kReadBlock = size_t(1) << 16;
+}  // namespace
 
 #ifdef _WIN32
 
@@ -108,18 +116,22 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
   HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (f == INVALID_HANDLE_VALUE) return std::nullopt;
-  std::string bytes;
-  char buf[4096];
+  LARGE_INTEGER size;
+  std::string bytes(GetFileSizeEx(f, &size) && size.QuadPart > 0 ? size_t(size.QuadPart) : kReadBlock, '\0');
+  size_t used = 0;
   for (;;) {
+    if (used == bytes.size()) bytes.resize(bytes.size() + kReadBlock);  // it grew, or its size was unknown
     DWORD n = 0;
-    if (!ReadFile(f, buf, sizeof buf, &n, nullptr)) {
+    DWORD want = DWORD(std::min<size_t>(bytes.size() - used, 1u << 30));
+    if (!ReadFile(f, bytes.data() + used, want, &n, nullptr)) {
       CloseHandle(f);
       return std::nullopt;
     }
     if (n == 0) break;
-    bytes.append(buf, n);
+    used += n;
   }
   CloseHandle(f);
+  bytes.resize(used);
   return bytes;
 }
 
@@ -181,19 +193,22 @@ bool MoveIntoPlace(const std::filesystem::path& from, const std::filesystem::pat
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
-  std::string bytes;
-  char buf[4096];
+  struct stat st;
+  std::string bytes(::fstat(fd, &st) == 0 && st.st_size > 0 ? size_t(st.st_size) : kReadBlock, '\0');
+  size_t used = 0;
   for (;;) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
+    if (used == bytes.size()) bytes.resize(bytes.size() + kReadBlock);  // it grew, or its size was unknown
+    ssize_t n = ::read(fd, bytes.data() + used, bytes.size() - used);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       ::close(fd);
       return std::nullopt;
     }
     if (n == 0) break;
-    bytes.append(buf, size_t(n));
+    used += size_t(n);
   }
   ::close(fd);
+  bytes.resize(used);
   return bytes;
 }
 

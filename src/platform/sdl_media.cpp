@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include <SDL.h>
@@ -11,6 +10,7 @@
 #include <SDL_ttf.h>
 
 #include "platform/gif_decode.h"
+#include "platform/host_os.h"
 #include "platform/jpeg_decode.h"
 #include "platform/picture_size.h"
 #include "platform/utf8_path.h"
@@ -88,31 +88,14 @@ std::optional<Surface> SdlMedia::ToSurface(SDL_Surface* decoded) {
   return out;
 }
 
-namespace {
-
-// In large reads: a character at a time cost more than decoding a mask.
-std::optional<std::vector<char>> ReadFileBytes(const std::string& path) {
-  std::ifstream file(PathFromUtf8(path), std::ios::binary);
-  if (!file) return std::nullopt;
-  std::vector<char> bytes;
-  std::error_code error;
-  if (auto size = std::filesystem::file_size(PathFromUtf8(path), error); !error) bytes.reserve(size_t(size));
-  char chunk[1 << 16];
-  while (file.read(chunk, sizeof chunk) || file.gcount() > 0) bytes.insert(bytes.end(), chunk, chunk + file.gcount());
-  if (file.bad()) return std::nullopt;
-  return bytes;
-}
-
-}  // namespace
-
 std::optional<Surface> SdlMedia::DecodePicture(const std::string& path) {
-  auto bytes = ReadFileBytes(path);
+  auto bytes = ReadWholeFile(PathFromUtf8(path));
   if (!bytes) return std::nullopt;
   return DecodePicture(bytes->data(), bytes->size());
 }
 
 std::optional<IndexedSurface> SdlMedia::DecodeIndexed(const std::string& path) {
-  auto bytes = ReadFileBytes(path);
+  auto bytes = ReadWholeFile(PathFromUtf8(path));
   if (!bytes) return std::nullopt;
   return DecodeIndexed(bytes->data(), bytes->size());
 }

@@ -1,12 +1,11 @@
 #include "play/game.h"
 
-#include <fstream>
 #include <functional>
 #include <map>
 #include <optional>
-#include <sstream>
 #include <string_view>
 
+#include "platform/host_os.h"
 #include "platform/utf8_path.h"
 #include "ui/embedded_assets.h"
 
@@ -36,12 +35,9 @@ struct FileContent {
 };
 
 std::optional<FileContent> ContentOf(const std::string& path) {
-  std::ifstream f(PathFromUtf8(path), std::ios::binary);
-  if (!f) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << f.rdbuf();
-  const std::string& b = bytes.str();
-  return FileContent{b.size(), std::hash<std::string_view>{}(b)};
+  std::optional<std::string> bytes = ReadWholeFile(PathFromUtf8(path));
+  if (!bytes) return std::nullopt;
+  return FileContent{bytes->size(), std::hash<std::string_view>{}(*bytes)};
 }
 
 // Brings a picture back from its file should the surface be cleared, and tells which file that is.
