@@ -4,12 +4,14 @@
 set(CINDERWAKE_WEB_OUT ${CMAKE_SOURCE_DIR}/build-web CACHE PATH "Folder the page is put together in")
 
 # The game throws (the end of the program, a fault inside a pass): exceptions must be caught.
+# Bulk memory: filling and copying pictures are single instructions (memory.fill, memory.copy) instead
+# of loops, which run slowly before the browser has optimised them, at start-up above all.
 foreach(lib cinderwake_core cinderwake_values cinderwake_script cinderwake_save_format)
-  target_compile_options(${lib} PUBLIC -fexceptions)
+  target_compile_options(${lib} PUBLIC -fexceptions -mbulk-memory)
 endforeach()
 set_target_properties(cinderwake PROPERTIES SUFFIX ".js")
 target_link_options(cinderwake PRIVATE
-  -fexceptions
+  -fexceptions -mbulk-memory
   # Every wait of the game hands control back to the page (emscripten_sleep and the browser
   # session's own waits); the nested loops of the game can be deep.
   -sASYNCIFY=1 -sASYNCIFY_STACK_SIZE=262144

@@ -3,8 +3,14 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <vector>
+
+#ifdef __EMSCRIPTEN__
+#include <unistd.h>  // sbrk
+#endif
 
 namespace cw {
 
@@ -19,6 +25,14 @@ inline constexpr uint8_t RedOf(uint32_t c) { return uint8_t(c); }
 inline constexpr uint8_t GreenOf(uint32_t c) { return uint8_t(c >> 8); }
 inline constexpr uint8_t BlueOf(uint32_t c) { return uint8_t(c >> 16); }
 
+#ifdef __EMSCRIPTEN__
+// The highest the heap's end has been seen: nothing beyond it was ever written.
+inline char*& HeapHighWater() {
+  static char* highest = nullptr;
+  return highest;
+}
+#endif
+
 // Pixel storage from calloc: the system hands out large blocks as fresh zero pages, so a black buffer
 // costs neither the time to clear it nor memory until something is drawn on it.
 template <class T>
@@ -28,9 +42,23 @@ struct ZeroedAllocator {
   template <class U>
   ZeroedAllocator(const ZeroedAllocator<U>&) {}
   T* allocate(size_t n) {
+#ifdef __EMSCRIPTEN__
+    // The browser's calloc clears every block, and the first write to a page of the program's memory is
+    // what costs (about 4 ms a megabyte). The heap only ever grows, and memory beyond its highest end
+    // has never been written: only the part of a block below that end needs clearing.
+    if (n > SIZE_MAX / sizeof(T)) throw std::bad_alloc();
+    const size_t bytes = n ? n * sizeof(T) : 1;
+    char*& untouched = HeapHighWater();
+    untouched = std::max(untouched, static_cast<char*>(sbrk(0)));
+    char* p = static_cast<char*>(std::malloc(bytes));
+    if (!p) throw std::bad_alloc();
+    if (p < untouched) std::memset(p, 0, std::min<size_t>(bytes, size_t(untouched - p)));
+    return reinterpret_cast<T*>(p);
+#else
     void* p = std::calloc(n ? n : 1, sizeof(T));
     if (!p) throw std::bad_alloc();
     return static_cast<T*>(p);
+#endif
   }
   void deallocate(T* p, size_t) { std::free(p); }
   // Value-initialising a new element leaves it as calloc made it: zero. (Pixels only ever grow into
