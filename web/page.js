@@ -138,7 +138,7 @@
     bar.style.width = (total > 0 ? Math.min(100, (100 * loaded) / total) : 0).toFixed(1) + '%';
   }
 
-  async function download(url, what) {
+  async function fetchFile(url, what) {
     let response;
     try {
       response = await fetch(url, { cache: 'no-cache' });
@@ -148,23 +148,43 @@
     if (!response.ok) {
       throw new Error("Can't download " + what + ' (' + response.status + ' ' + response.statusText + ')');
     }
-    const reader = response.body.getReader();
+    return response;
+  }
+
+  // Reads a stream to its end, moving the bar; `keep` collects the bytes.
+  async function readAll(stream, keep) {
+    const reader = stream.getReader();
     const parts = [];
     let size = 0;
     for (;;) {
       const { done, value } = await reader.read();
       if (done) break;
-      parts.push(value);
+      if (keep) parts.push(value);
       size += value.length;
       progress(value.length);
     }
-    const bytes = new Uint8Array(size);
+    const bytes = new Uint8Array(keep ? size : 0);
     let at = 0;
     for (const p of parts) {
       bytes.set(p, at);
       at += p.length;
     }
     return bytes;
+  }
+
+  async function download(url, what) {
+    return readAll((await fetchFile(url, what)).body, true);
+  }
+
+  // The program is compiled while it downloads.
+  async function downloadProgram(url, what) {
+    const response = await fetchFile(url, what);
+    if (!WebAssembly.compileStreaming) return WebAssembly.compile(await readAll(response.body, true));
+    const [forCompiler, forBar] = response.body.tee();
+    const compiled = WebAssembly.compileStreaming(
+      new Response(forCompiler, { headers: { 'Content-Type': 'application/wasm' } }));
+    await readAll(forBar, false);
+    return compiled;
   }
 
   function loadScript(url) {
@@ -196,7 +216,7 @@
   // ------------------------------------------------------------ the program
   let runtimeReady;
   const runtime = new Promise((resolve) => { runtimeReady = resolve; });
-  let wasmBytes;
+  let wasmModule;
 
   const Module = {
     noInitialRun: true,
@@ -208,9 +228,8 @@
       if (errorLines.length > 20) errorLines.shift();
     },
     instantiateWasm: (imports, receive) => {
-      wasmBytes
-        .then((bytes) => WebAssembly.instantiate(bytes, imports))
-        .then((result) => receive(result.instance, result.module))
+      wasmModule
+        .then((module) => WebAssembly.instantiate(module, imports).then((instance) => receive(instance, module)))
         .catch((e) => fail("Can't start the program: " + e.message));
       return {};
     },
@@ -276,12 +295,13 @@
 
     const wasmFile = manifest.program.find((f) => f.name.endsWith('.wasm'));
     const jsFile = manifest.program.find((f) => f.name.endsWith('.js'));
-    wasmBytes = download(wasmFile.name, 'the program (' + wasmFile.name + ')');
+    // The program first: it is compiled as it arrives, while the data downloads.
+    wasmModule = downloadProgram(wasmFile.name, 'the program (' + wasmFile.name + ')');
+    const script = loadScript(jsFile.name).then(() => progress(jsFile.size));
     const data = manifest.data.map((f) => download('data/' + f.name, 'data/' + f.name).then((b) => [f.name, b]));
     const inputs = inputFiles.map((name) => download(name, name).then((b) => [name, b]));
-    const script = loadScript(jsFile.name).then(() => progress(jsFile.size));
     // A failed download wins over a program that waits for it.
-    const files = await Promise.all([wasmBytes, script, Promise.all(data), Promise.all(inputs)]);
+    const files = await Promise.all([wasmModule, script, Promise.all(data), Promise.all(inputs)]);
     await runtime;
 
     Module.FS.mkdirTree('/data');
