@@ -22,9 +22,10 @@
 namespace cw {
 
 namespace {
-// Whole files are read straight into their string, sized by the file: reading them a character or a
-// small block at a time cost more than decoding the pictures, most of all in the browser.
-constexpr size_t kReadBlock = size_t(1) << 16;
+// Whole files are read straight into their string, sized by the file (reading them a character or a
+// small block at a time cost more than decoding the pictures, most of all in the browser); what lies
+// beyond the size the system gives comes in blocks of this size.
+constexpr size_t kReadBlock = 4096;
 }  // namespace
 
 #ifdef _WIN32
@@ -117,17 +118,22 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (f == INVALID_HANDLE_VALUE) return std::nullopt;
   LARGE_INTEGER size;
-  std::string bytes(GetFileSizeEx(f, &size) && size.QuadPart > 0 ? size_t(size.QuadPart) : kReadBlock, '\0');
+  std::string bytes(GetFileSizeEx(f, &size) && size.QuadPart > 0 ? size_t(size.QuadPart) : 0, '\0');
   size_t used = 0;
+  char more[kReadBlock];
   for (;;) {
-    if (used == bytes.size()) bytes.resize(bytes.size() + kReadBlock);  // it grew, or its size was unknown
+    // Straight into the string up to the size the system gave; beyond it through a small buffer.
+    const bool room = used < bytes.size();
     DWORD n = 0;
-    DWORD want = DWORD(std::min<size_t>(bytes.size() - used, 1u << 30));
-    if (!ReadFile(f, bytes.data() + used, want, &n, nullptr)) {
+    const BOOL ok =
+        room ? ReadFile(f, bytes.data() + used, DWORD(std::min<size_t>(bytes.size() - used, 1u << 30)), &n, nullptr)
+             : ReadFile(f, more, DWORD(sizeof more), &n, nullptr);
+    if (!ok) {
       CloseHandle(f);
       return std::nullopt;
     }
     if (n == 0) break;
+    if (!room) bytes.append(more, n);
     used += n;
   }
   CloseHandle(f);
@@ -194,17 +200,21 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
   struct stat st;
-  std::string bytes(::fstat(fd, &st) == 0 && st.st_size > 0 ? size_t(st.st_size) : kReadBlock, '\0');
+  std::string bytes(::fstat(fd, &st) == 0 && st.st_size > 0 ? size_t(st.st_size) : 0, '\0');
   size_t used = 0;
+  char more[kReadBlock];
   for (;;) {
-    if (used == bytes.size()) bytes.resize(bytes.size() + kReadBlock);  // it grew, or its size was unknown
-    ssize_t n = ::read(fd, bytes.data() + used, bytes.size() - used);
+    // Straight into the string up to the size the system gave; beyond it (a file that grew, or one
+    // whose size it doesn't know) through a small buffer.
+    const bool room = used < bytes.size();
+    ssize_t n = room ? ::read(fd, bytes.data() + used, bytes.size() - used) : ::read(fd, more, sizeof more);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       ::close(fd);
       return std::nullopt;
     }
     if (n == 0) break;
+    if (!room) bytes.append(more, size_t(n));
     used += size_t(n);
   }
   ::close(fd);
