@@ -105,10 +105,6 @@ void BrowserSession::SetDisplay(const DisplayMode& mode) {
   full_screen_ = mode.full_screen;
 }
 
-void BrowserSession::Present(const Surface& frame) {
-  PresentChanged(frame, FrameArea{0, 0, frame.width, frame.height});
-}
-
 // The canvas takes RGBA bytes straight from the program's memory: only the changed area is converted
 // and handed over, with no renderer, texture or JavaScript copy in between.
 void BrowserSession::PresentChanged(const Surface& frame, const FrameArea& changed) {
@@ -120,16 +116,15 @@ void BrowserSession::PresentChanged(const Surface& frame, const FrameArea& chang
     rgba_height_ = frame.height;
     area = FrameArea{0, 0, frame.width, frame.height};  // nothing of it is in the canvas yet
   }
-  const int x0 = std::max(area.x, 0), y0 = std::max(area.y, 0);
-  const int x1 = std::min(area.x + area.w, frame.width), y1 = std::min(area.y + area.h, frame.height);
-  if (x0 < x1 && y0 < y1) {
-    for (int y = y0; y < y1; ++y) {
-      const uint32_t* src = frame.Row(y) + x0;
-      uint32_t* dst = rgba_.data() + size_t(y) * size_t(frame.width) + x0;
+  area = area.Within(frame.width, frame.height);
+  if (!area.Empty()) {
+    for (int y = area.y; y < area.y + area.h; ++y) {
+      const uint32_t* src = frame.Row(y) + area.x;
+      uint32_t* dst = rgba_.data() + size_t(y) * size_t(frame.width) + area.x;
       // 0x00BBGGRR is the bytes R, G, B, 0 already: only the alpha byte is the canvas's own.
-      for (int x = 0; x < x1 - x0; ++x) dst[x] = src[x] | 0xFF000000u;
+      for (int x = 0; x < area.w; ++x) dst[x] = src[x] | 0xFF000000u;
     }
-    cw_page_present(rgba_.data(), frame.width, frame.height, x0, y0, x1 - x0, y1 - y0);
+    cw_page_present(rgba_.data(), frame.width, frame.height, area.x, area.y, area.w, area.h);
   }
   if (!first_frame_told_) {
     first_frame_told_ = true;

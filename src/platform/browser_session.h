@@ -18,7 +18,6 @@ class BrowserSession : public SdlPlatform {
   ~BrowserSession() override;
 
   void WaitUntil(int64_t deadline) override;
-  void Present(const Surface& frame) override;
   void PresentChanged(const Surface& frame, const FrameArea& changed) override;
   void ShowNote(const std::string& text, int64_t shown_for) override;
   void SetDisplay(const DisplayMode& mode) override;

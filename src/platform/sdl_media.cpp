@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstring>
-#include <filesystem>
 #include <vector>
 
 #include <SDL.h>

@@ -422,12 +422,11 @@ bool SdlPlatform::Upload(const Surface& frame, FrameArea area) {
     texture_height_ = frame.height;
     area = FrameArea{0, 0, frame.width, frame.height};  // a new texture holds nothing yet
   }
-  const int x0 = std::max(area.x, 0), y0 = std::max(area.y, 0);
-  const int x1 = std::min(area.x + area.w, frame.width), y1 = std::min(area.y + area.h, frame.height);
-  if (x0 >= x1 || y0 >= y1) return true;
-  SDL_Rect rect{x0, y0, x1 - x0, y1 - y0};
+  area = area.Within(frame.width, frame.height);
+  if (area.Empty()) return true;
+  SDL_Rect rect{area.x, area.y, area.w, area.h};
   if (texture_format_ == kFrameFormat) {
-    SDL_UpdateTexture(texture_, &rect, frame.Row(y0) + x0, frame.width * 4);
+    SDL_UpdateTexture(texture_, &rect, frame.Row(area.y) + area.x, frame.width * 4);
     return true;
   }
   // Red and blue trade places on the way in, so that showing the texture is a plain copy.
@@ -436,7 +435,7 @@ bool SdlPlatform::Upload(const Surface& frame, FrameArea area) {
   if (SDL_LockTexture(texture_, &rect, &pixels, &pitch) != 0) return false;
   const int width = rect.w, height = rect.h;  // locals: the stores can't change them
   for (int y = 0; y < height; ++y) {
-    const uint32_t* src = frame.Row(y0 + y) + x0;
+    const uint32_t* src = frame.Row(area.y + y) + area.x;
     auto* dst = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(pixels) + size_t(y) * pitch);
     for (int x = 0; x < width; ++x) {
       uint32_t p = src[x];

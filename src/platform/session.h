@@ -4,6 +4,7 @@
 // and nothing else does: a recording writes down exactly these calls and a replay gives them back
 // (recording_session, replay_session). Two backends implement it: the SDL window (sdl_platform) and a
 // headless twin with a virtual clock (headless_platform).
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -62,6 +63,13 @@ struct InputEvent {
 struct FrameArea {
   int x = 0, y = 0, w = 0, h = 0;
   bool operator==(const FrameArea&) const = default;
+  // The part of it inside a picture of width x height (empty when none is).
+  FrameArea Within(int width, int height) const {
+    const int x0 = std::max(x, 0), y0 = std::max(y, 0);
+    const int x1 = std::min(x + w, width), y1 = std::min(y + h, height);
+    return x0 < x1 && y0 < y1 ? FrameArea{x0, y0, x1 - x0, y1 - y0} : FrameArea{};
+  }
+  bool Empty() const { return w <= 0 || h <= 0; }
 };
 
 class Session {

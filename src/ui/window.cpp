@@ -265,7 +265,7 @@ FrameArea Window::ChangedArea() {
   if (drawn_.size() != n) drawn_.assign(n, false);
   int x0 = kWidth, y0 = kHeight, x1 = 0, y1 = 0;
   auto add = [&](const FrameArea& a) {
-    if (a.w <= 0 || a.h <= 0) return;
+    if (a.Empty()) return;
     x0 = std::min(x0, a.x);
     y0 = std::min(y0, a.y);
     x1 = std::max(x1, a.x + a.w);
@@ -278,9 +278,7 @@ FrameArea Window::ChangedArea() {
       area = {0, 0, kWidth, kHeight};  // a label's text is not held inside its rectangle
     } else if (el.visible) {
       const PixelRect r = el.DrawnRect();
-      int ax0 = std::max(r.x, 0), ay0 = std::max(r.y, 0);
-      int ax1 = std::min(r.x + r.w, kWidth), ay1 = std::min(r.y + r.h, kHeight);
-      if (ax0 < ax1 && ay0 < ay1) area = {ax0, ay0, ax1 - ax0, ay1 - ay0};
+      area = FrameArea{r.x, r.y, r.w, r.h}.Within(kWidth, kHeight);
     }
     uint64_t look = Look(el);
     if (drawn_[i] || look != looks_[i] || !(area == areas_[i])) {
